@@ -1,0 +1,63 @@
+#include "webview/engine_view.h"
+
+#include "platform/events.h"
+#include "webview/engine_page.h"
+#include "webview/web_view.h"
+
+namespace webview {
+namespace {
+
+// The engine reports progress as (done, total); the pair kept is always 0 <= done <= total.
+// Returns false when the report is to be ignored.
+bool keepProgress(int done, int total, int& progress, int& max) {
+    if (done < 0) return false;
+    if (done == 0 && total <= 0) total = 0;
+    if (done > 0 && total < done) total = done;
+    progress = done;
+    max = total;
+    return true;
+}
+
+} // namespace
+
+EngineView::EngineView(QWidget* parent) : QWebEngineView(parent) {
+    setPage(new EnginePage(this));
+    connect(this, &QWebEngineView::loadStarted, this, &EngineView::onLoadStarted);
+    connect(this, &QWebEngineView::loadProgress, this, &EngineView::onLoadProgress);
+    connect(this, &QWebEngineView::loadFinished, this, &EngineView::onLoadFinished);
+    connect(this, &QWebEngineView::titleChanged, this, [this] { post(VIEW_TITLE_CHANGED); });
+    connect(page(), &QWebEnginePage::linkHovered, this, [this] { post(VIEW_STATUS_TEXT); });
+    // Only emitted while the engine's menu is blocked (custom context-menu policy).
+    connect(this, &QWidget::customContextMenuRequested, this, [this] { post(VIEW_MENU_REQUESTED); });
+}
+
+void EngineView::setContextMenuBlocked(bool blocked) {
+    setContextMenuPolicy(blocked ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
+}
+
+void EngineView::post(int type) {
+    platform::postEvent({platform::EventKind::Control, number_, type});
+}
+
+void EngineView::onLoadStarted() {
+    downloading_ = true;
+    busy_ = true;
+    progress_ = 0;
+    progressMax_ = 0;
+    post(VIEW_DOWNLOAD_BEGAN);
+}
+
+void EngineView::onLoadProgress(int percent) {
+    if (!downloading_) return;
+    // The engine counts in percent of the whole page.
+    if (keepProgress(percent, 100, progress_, progressMax_)) post(VIEW_PROGRESS);
+}
+
+void EngineView::onLoadFinished() {
+    downloading_ = false;
+    busy_ = false;
+    progress_ = progressMax_;
+    post(VIEW_DOWNLOAD_COMPLETE);
+}
+
+} // namespace webview
