@@ -2,8 +2,10 @@
 
 #include "app/browser_state.h"
 #include "app/main_window_menus.h"
-#include "browser/tabs.h"
 #include "browser/layout.h"
+#include "browser/navigation.h"
+#include "browser/split_view.h"
+#include "browser/tabs.h"
 #include "platform/clock.h"
 #include "platform/controls.h"
 #include "platform/events.h"
@@ -88,11 +90,11 @@ void handleControlEvent(const Event& event) {
     } else if (control == c.forwardButton) {
         goForward(view());
     } else if (control == c.searchButton) {
-        // Typed text is loaded or searched for once navigation commands exist.
+        goToTypedText(c);
     } else if (control == c.refreshButton) {
         reload(view());
     } else if (control == c.externalBrowserButton) {
-        // The page is handed to the desktop's browser once navigation commands exist.
+        openInExternalBrowser(c);
     } else if (control == c.offlineSaveImage) {
         // A left double-click saves the page for offline reading once that exists.
     } else if (isWebView(control) && event.type == VIEW_PROGRESS) {
@@ -112,26 +114,30 @@ struct CommandEntry {
 void back() { goBack(view()); }
 void forward() { goForward(view()); }
 void newTab() { addTab(mainWindow); }
+void closeTab() { closeCurrentTab(mainWindow); }
+void splitView() { openSplitView(mainWindow); }
+void openFile() { openLocalFile(mainWindow); }
+void openExternal() { openInExternalBrowser(mainWindow); }
 
 // Commands without an entry here, or with no operation yet, do nothing.
 const std::array<CommandEntry, 17> COMMANDS = {{
-    {CMD_NEW_SPLIT_WINDOW, nullptr, false}, // split view
-    {CMD_OPEN_FILE, nullptr, false},        // open a local file
+    {CMD_NEW_SPLIT_WINDOW, splitView, false},
+    {CMD_OPEN_FILE, openFile, false},
     {CMD_QUIT, nullptr, true},
     {CMD_OPTIONS, nullptr, false},          // options window, then the settings read again
     {CMD_BACK, back, false},
     {CMD_FORWARD, forward, false},
-    {CMD_OPEN_SPLIT_VIEW, nullptr, false},  // split view
+    {CMD_OPEN_SPLIT_VIEW, splitView, false},
     {CMD_SAVE, nullptr, false},
     {CMD_SAVE_AS, nullptr, false},
     {CMD_SHOW_SOURCE, nullptr, false},      // source viewer
-    {CMD_OPEN_EXTERNAL, nullptr, false},    // the desktop's browser
+    {CMD_OPEN_EXTERNAL, openExternal, false},
     {CMD_OFFLINE_READING, nullptr, false},
     {CMD_SHOW_HISTORY, nullptr, false},     // history window
     {CMD_NEW_TAB, newTab, false},
-    {CMD_CLOSE_TAB, nullptr, false},        // close the current tab
-    {CMD_RESTART, nullptr, true},           // start a new copy, then end
-    {CMD_NEW_WINDOW, nullptr, false},       // start a new copy
+    {CMD_CLOSE_TAB, closeTab, false},
+    {CMD_RESTART, startInstalledCopy, true}, // ends whether or not the copy started
+    {CMD_NEW_WINDOW, startInstalledCopy, false},
 }};
 
 // False when the command ends the loop.

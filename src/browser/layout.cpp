@@ -16,7 +16,10 @@ void layoutMainWindow(const MainWindowControls& c) {
     platform::moveControl(c.externalBrowserButton, w - 40, 20, 32, 32);
     platform::moveControl(c.offlineSaveImage, w - 75, 20, 30, 30);
     const int pageTabs = platform::tabCount(c.tabPanel) - 1;
-    for (int i = 0; i < pageTabs; ++i)
-        platform::moveControl(WEB_VIEW_BASE + i, 1, 10, w - 45, h - s - 105);
+    for (int i = 0; i < pageTabs; ++i) {
+        // The first view may sit in the split view, which then takes its place in the page.
+        const bool split = i == 0 && platform::controlExists(SPLIT_VIEW);
+        platform::moveControl(split ? SPLIT_VIEW : WEB_VIEW_BASE + i, 1, 10, w - 45, h - s - 105);
+    }
     platform::moveControl(c.tabPanel, 10, 60, w - 20, h - s - 65);
 }

@@ -1,7 +1,9 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 
 namespace platform {
 namespace {
@@ -15,6 +17,9 @@ void startPlatform(int& argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Orvelia"));
     QCoreApplication::setApplicationName(QStringLiteral("Orvelia"));
     QCoreApplication::setApplicationVersion(QStringLiteral("4.2.2"));
+    // The engine lists its start-up parameters on every start; users have no use for them.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.debug=false\n"
+                                                    "qt.webenginecontext.info=false"));
     application = new QApplication(argc, argv);
     // Windows hidden by the tray icon must not end the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -25,6 +30,8 @@ bool platformStarted() { return application != nullptr; }
 QString executablePath() { return QCoreApplication::applicationFilePath(); }
 
 QString executableFileName() { return QFileInfo(executablePath()).fileName(); }
+
+QString workingFolder() { return QDir::currentPath(); }
 
 void processPendingWork() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

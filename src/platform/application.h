@@ -12,6 +12,8 @@ bool platformStarted();
 // The running executable's full path and its folder-free file name.
 QString executablePath();
 QString executableFileName();
+// The process's working folder, which the program never changes.
+QString workingFolder();
 // Lets the toolkit deliver what is pending without waiting for an event.
 void processPendingWork();
 

@@ -101,6 +101,8 @@ int createProgressBar(int number, int x, int y, int width, int height, int minim
 
 void freeControl(int control) { controls().destroy(control); }
 
+void renumberControl(int from, int to) { controls().renumber(from, to); }
+
 void freeAllControls() { controls().destroyAll(); }
 
 bool controlExists(int control) { return controlWidget(control) != nullptr; }

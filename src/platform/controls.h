@@ -27,6 +27,8 @@ int createTextField(int number, int x, int y, int width, int height, const QStri
 int createProgressBar(int number, int x, int y, int width, int height, int minimum, int maximum);
 
 void freeControl(int control);
+// Gives the control another number; what was queued for it follows.
+void renumberControl(int from, int to);
 void freeAllControls();
 bool controlExists(int control);
 

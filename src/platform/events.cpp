@@ -49,6 +49,11 @@ void dropQueuedEvents(EventKind kind, int object) {
     std::erase_if(queue, [&](const Event& e) { return e.kind == kind && e.object == object; });
 }
 
+void renumberQueuedEvents(EventKind kind, int from, int to) {
+    for (Event& e : queue)
+        if (e.kind == kind && e.object == from) e.object = to;
+}
+
 int queuedEventCount() { return static_cast<int>(queue.size()); }
 
 void clearEventQueue() { queue.clear(); }

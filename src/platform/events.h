@@ -30,6 +30,8 @@ Event waitEvent(int timeoutMs);
 void postEvent(const Event& event);
 // Drops every queued event that a destroyed object would still deliver.
 void dropQueuedEvents(EventKind kind, int object);
+// Queued events of an object that changed its number follow it.
+void renumberQueuedEvents(EventKind kind, int from, int to);
 int queuedEventCount();
 void clearEventQueue();
 

@@ -45,6 +45,17 @@ void ObjectRegistry::destroy(int number) {
     delete object;
 }
 
+void ObjectRegistry::renumber(int from, int to) {
+    QObject* object = find(from);
+    if (!object || from == to) return;
+    destroy(to);
+    auto it = entries_.find(from);
+    QObject::disconnect(it->second.watch);
+    entries_.erase(it);
+    put(to, object);
+    renumberQueuedEvents(eventKind_, from, to);
+}
+
 void ObjectRegistry::destroyAll() {
     while (!entries_.empty()) destroy(entries_.begin()->first);
 }

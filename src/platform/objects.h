@@ -33,6 +33,8 @@ public:
     template <class T> T* get(int number) const { return qobject_cast<T*>(find(number)); }
     int numberOf(const QObject* object) const;
     void destroy(int number);
+    // Moves the object, and its queued events, to another number.
+    void renumber(int from, int to);
     void destroyAll();
     std::vector<int> numbers() const;
 

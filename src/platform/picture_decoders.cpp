@@ -14,9 +14,10 @@ namespace platform {
 
 namespace {
 
-// Pictures larger than this are refused before any pixel memory is taken: a damaged header
-// must not make us ask for gigabytes.
-constexpr quint64 MAX_PIXELS = 64u * 1024u * 1024u;
+// Pictures larger than this (4096 x 4096) are refused before any pixel memory is taken: a
+// damaged header must not make us ask for gigabytes, nor push the toolkit's readers past their
+// own allocation limit, where they complain aloud.
+constexpr quint64 MAX_PIXELS = 16u * 1024u * 1024u;
 
 bool startsWith(const QByteArray& bytes, const char* prefix, int length) {
     return bytes.size() >= length && std::memcmp(bytes.constData(), prefix, length) == 0;
@@ -184,7 +185,25 @@ bool readJpeg(JpegSession& session, const QByteArray& bytes, QImage& image) {
     return !session.errors.truncated;
 }
 
-// --- ICO -------------------------------------------------------------------------------------
+// --- BMP and ICO: the toolkit's readers, shielded from headers pointing nowhere --------------
+
+// The toolkit's BMP reader seeks to the offsets the header names and asks for the memory its
+// size needs, complaining aloud when either is out of bounds: such files are refused first.
+bool bmpHeaderFits(const QByteArray& bytes) {
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const quint64 size = quint64(bytes.size());
+    if (size < 26) return false;
+    const quint64 pixelsAt = qFromLittleEndian<quint32>(data + 10);
+    const quint64 infoSize = qFromLittleEndian<quint32>(data + 14);
+    if (pixelsAt > size || 14 + infoSize > size) return false;
+    // Headers of 12 bytes hold 16-bit sizes; all later ones 32-bit sizes. Rows may run upwards.
+    const bool oldHeader = infoSize == 12;
+    const qint64 width =
+        oldHeader ? qFromLittleEndian<qint16>(data + 18) : qFromLittleEndian<qint32>(data + 18);
+    const qint64 height =
+        oldHeader ? qFromLittleEndian<qint16>(data + 20) : qFromLittleEndian<qint32>(data + 22);
+    return acceptableSize(quint64(qAbs(width)), quint64(qAbs(height)));
+}
 
 // The toolkit's icon reader seeks to wherever the directory points and complains aloud when that
 // lies past the end: a directory pointing outside the file is damage, refused before reading.
@@ -244,7 +263,7 @@ QImage decodePicture(const QByteArray& bytes) {
     case PictureFormat::Jpeg:
         return decodeJpeg(bytes);
     case PictureFormat::Bmp:
-        return QImage::fromData(bytes, "BMP");
+        return bmpHeaderFits(bytes) ? QImage::fromData(bytes, "BMP") : QImage();
     case PictureFormat::Ico:
         return icoDirectoryFits(bytes) ? QImage::fromData(bytes, "ICO") : QImage();
     case PictureFormat::Unknown:

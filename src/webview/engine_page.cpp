@@ -12,8 +12,7 @@ EnginePage::EnginePage(QObject* parent) : QWebEnginePage(sharedProfile(), parent
             [this](QWebEngineNewWindowRequest& request) {
                 QUrl address = request.requestedUrl();
                 // An empty window (window.open() to write into) has no page to show here.
-                if (address.isEmpty() || address.toString() == QLatin1String("about:blank"))
-                    return;
+                if (address.isEmpty() || address.toString() == QLatin1String("about:blank")) return;
                 // The engine is still making the new window's contents: load once it is done.
                 QTimer::singleShot(0, this, [this, address] { load(address); });
             });

@@ -1,7 +1,8 @@
 #pragma once
 
-// The page behind a web view: a page's request for a new window (a link with target="_blank",
-// window.open) is loaded in the same view instead, so it is never lost.
+// The page behind a web view. A page's request for a new window (a link with target="_blank",
+// window.open) is loaded in the same view instead, so it is never lost; pages' console messages
+// are dropped, as the browser logs nothing.
 
 #include <QWebEnginePage>
 
@@ -9,8 +10,12 @@ namespace webview {
 
 class EnginePage : public QWebEnginePage {
     Q_OBJECT
-public:
+  public:
     explicit EnginePage(QObject* parent);
+
+  protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
+                                  const QString&) override {}
 };
 
 } // namespace webview

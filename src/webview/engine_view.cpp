@@ -28,7 +28,8 @@ EngineView::EngineView(QWidget* parent) : QWebEngineView(parent) {
     connect(this, &QWebEngineView::titleChanged, this, [this] { post(VIEW_TITLE_CHANGED); });
     connect(page(), &QWebEnginePage::linkHovered, this, [this] { post(VIEW_STATUS_TEXT); });
     // Only emitted while the engine's menu is blocked (custom context-menu policy).
-    connect(this, &QWidget::customContextMenuRequested, this, [this] { post(VIEW_MENU_REQUESTED); });
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this] { post(VIEW_MENU_REQUESTED); });
 }
 
 void EngineView::setContextMenuBlocked(bool blocked) {

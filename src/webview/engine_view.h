@@ -9,7 +9,7 @@ namespace webview {
 
 class EngineView : public QWebEngineView {
     Q_OBJECT
-public:
+  public:
     explicit EngineView(QWidget* parent = nullptr);
 
     // The control number events are posted under.
@@ -21,7 +21,7 @@ public:
     int loadProgressMax() const { return progressMax_; }
     void setContextMenuBlocked(bool blocked);
 
-private:
+  private:
     void post(int type);
     void onLoadStarted();
     void onLoadProgress(int percent);

@@ -6,8 +6,8 @@
 #include <QEventLoop>
 #include <QPointer>
 #include <QTimer>
-#include <QWebEngineHistory>
 #include <QUrl>
+#include <QWebEngineHistory>
 #include <memory>
 #include <optional>
 
@@ -18,7 +18,9 @@ namespace {
 // How long pageSource waits for the engine to serialise the document.
 constexpr int PAGE_SOURCE_DEADLINE_MS = 5000;
 
-EngineView* findView(int view) { return qobject_cast<EngineView*>(platform::controlWidget(view)); }
+EngineView* findView(int view) {
+    return qobject_cast<EngineView*>(platform::controlWidget(view));
+}
 
 // A text with a scheme ("http://", "https://", "file://", "about:") is taken as it is; any
 // other text is an http address without its scheme.
@@ -39,7 +41,9 @@ int createWebView(int number, int x, int y, int width, int height, const QString
     return assigned;
 }
 
-bool isWebView(int control) { return findView(control) != nullptr; }
+bool isWebView(int control) {
+    return findView(control) != nullptr;
+}
 
 void navigate(int view, const QString& text) {
     EngineView* engineView = findView(view);

@@ -232,9 +232,9 @@ QByteArray bmpHeader(qint32 width, qint32 height) {
     info[0] = 40;
     std::memcpy(info.data() + 4, &width, 4); // little-endian, as the file stores it
     std::memcpy(info.data() + 8, &height, 4);
-    info[12] = 1;  // planes
-    info[14] = 24; // bits a pixel
-    return header + info;
+    info[12] = 1;                                // planes
+    info[14] = 24;                               // bits a pixel
+    return header + info + QByteArray(64, '\0'); // and a few pixels
 }
 
 std::vector<FileCase> fileCases() {
@@ -254,6 +254,8 @@ std::vector<FileCase> fileCases() {
                                pngChunk("IEND", {});
     QByteArray badCrc = png;
     badCrc[png.indexOf("IDAT") + 6] = char(badCrc[png.indexOf("IDAT") + 6] ^ 0x55);
+    QByteArray farPixels = bmp;
+    farPixels[13] = char(0x40); // pixel data offset 0x40000036
     const QByteArray icoStart("\x00\x00\x01\x00", 4);
 
     return {
@@ -274,11 +276,15 @@ std::vector<FileCase> fileCases() {
         refused("PNG with a wrong pixel data checksum", "index.png", badCrc),
         refused("PNG whose pixel data is no zlib stream", "index.png", badZlib),
         refused("PNG claiming a gigantic size", "index.png", hugePng),
-        refused("JPEG cut short", "lecture2.png", cut(jpeg, jpeg.size() / 2)),
+        refused("JPEG cut in its headers", "lecture2.png", cut(jpeg, jpeg.size() / 4)),
+        // The library itself would fill the missing rows with grey and call it a picture.
+        refused("JPEG cut in its pixel data", "lecture2.png",
+                cut(jpeg, jpeg.indexOf("\xff\xda") + 20)),
         refused("JPEG start followed by garbage", "lecture2.png",
                 QByteArray("\xff\xd8\xff\xe0", 4) + randomBytes()),
         refused("BMP start followed by garbage", "Orvelia Logo.bmp", "BM" + randomBytes()),
-        refused("BMP claiming a gigantic size", "Orvelia Logo.bmp", bmpHeader(60000, 60000)),
+        refused("BMP claiming a gigantic size", "Orvelia Logo.bmp", bmpHeader(10000, 10000)),
+        refused("BMP whose pixels lie past its end", "Orvelia Logo.bmp", farPixels),
         refused("ICO start followed by garbage", "OrveliaIcon.ICO", icoStart + randomBytes()),
         refused("ICO cut short", "OrveliaIcon.ICO", cut(ico, ico.size() / 2)),
     };

@@ -77,7 +77,8 @@ QList<QByteArray> bodyPieces(const HttpAnswer& answer) {
 
 QByteArray headOf(const HttpAnswer& answer) {
     QByteArray head = answer.statusLine + "\r\n";
-    for (const auto& [name, value] : answer.headers) head += name + ": " + value + "\r\n";
+    for (const auto& [name, value] : answer.headers)
+        head += name + ": " + value + "\r\n";
     if (answer.chunkSize > 0)
         head += "Transfer-Encoding: chunked\r\n";
     else
@@ -139,7 +140,8 @@ HttpServer::HttpServer() {
 
 HttpServer::~HttpServer() {
     // The sockets are the listener's children: they go with it, on the serving thread.
-    QMetaObject::invokeMethod(listener_, [this] { delete listener_; }, Qt::BlockingQueuedConnection);
+    QMetaObject::invokeMethod(
+        listener_, [this] { delete listener_; }, Qt::BlockingQueuedConnection);
     thread_->quit();
     thread_->wait();
     delete thread_;

@@ -15,16 +15,6 @@
 #include <vector>
 
 namespace {
-QtMessageHandler previousHandler = nullptr;
-void filterBackendNoise(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (text.contains(QLatin1String("No suitable graphics backend found"))) return;
-    previousHandler(type, context, text);
-}
-struct NoiseFilter : testing::Environment {
-    void SetUp() override { previousHandler = qInstallMessageHandler(filterBackendNoise); }
-};
-[[maybe_unused]] testing::Environment* const noiseFilter =
-    testing::AddGlobalTestEnvironment(new NoiseFilter);
 
 constexpr int DEADLINE_MS = 15000;
 
@@ -33,7 +23,7 @@ QByteArray page(const QByteArray& title, const QByteArray& body) {
 }
 
 class WebViewTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         container.resize(800, 600);
         container.show();
@@ -41,7 +31,8 @@ protected:
         platform::clearEventQueue();
     }
     void TearDown() override {
-        for (int view : views) platform::controls().destroy(view);
+        for (int view : views)
+            platform::controls().destroy(view);
         platform::setPlacementContainer(nullptr);
         platform::clearEventQueue();
     }
@@ -76,10 +67,10 @@ protected:
     // A view showing a page that has been drawn at least once, so that it takes mouse input.
     int openDrawnPage() {
         server.route("/drawn", HttpAnswer::html(page("Menu", "<p>clic droit</p><script>"
-                                                              "requestAnimationFrame(() => "
-                                                              "requestAnimationFrame(() => "
-                                                              "document.title = 'Drawn'))"
-                                                              "</script>")));
+                                                             "requestAnimationFrame(() => "
+                                                             "requestAnimationFrame(() => "
+                                                             "document.title = 'Drawn'))"
+                                                             "</script>")));
         int view = openView(server.url("/drawn"));
         EXPECT_TRUE(waitUntil([&] { return pageTitle(view) == "Drawn" && !isBusy(view); }));
         platform::clearEventQueue();
@@ -94,8 +85,8 @@ protected:
         QPointF global = surface->mapToGlobal(at);
         QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::RightButton, Qt::RightButton,
                           Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::RightButton,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::RightButton, Qt::NoButton,
+                            Qt::NoModifier);
         QApplication::sendEvent(surface, &press);
         QApplication::sendEvent(surface, &release);
     }
@@ -164,6 +155,62 @@ TEST_F(WebViewTest, IsBusyWhileAPageIsLoadingOnly) {
     ASSERT_TRUE(waitUntil([&] { return pageTitle(view) == "Fast"; }));
     ASSERT_TRUE(waitUntil([&] { return !isBusy(view); }));
     EXPECT_EQ(loadProgress(view), loadProgressMax(view));
+}
+
+// How a load ends: the address asked for and the address the view shows at the end.
+struct Ending {
+    const char* name;
+    QString asked;
+    QString shown;
+};
+
+void PrintTo(const Ending& ending, std::ostream* out) {
+    *out << ending.name;
+}
+
+class LoadEndingTest : public WebViewTest, public testing::WithParamInterface<Ending> {
+  protected:
+    // Paths are served by this test's server; "refused" goes to a port nobody listens on.
+    QString address(const QString& path) {
+        if (path != "refused") return server.url(path);
+        HttpServer gone;
+        return gone.url("/");
+    }
+};
+
+TEST_P(LoadEndingTest, EveryWayALoadEndsLeavesTheViewIdleWithFullProgress) {
+    server.route("/page", HttpAnswer::html(page("Page", "<p id=\"part\">partie</p>")));
+    HttpAnswer cut = HttpAnswer::html(page("Cut", QByteArray(5000, 'y')));
+    cut.closeAfterBytes = 100;
+    server.route("/cut", cut);
+    server.route("/moved", HttpAnswer::redirect("/page"));
+    int view = openView();
+    ASSERT_TRUE(load(view, server.url("/page")));
+
+    QString asked = address(GetParam().asked);
+    navigate(view, asked);
+    ASSERT_FALSE(eventsUntil(view, VIEW_DOWNLOAD_COMPLETE).empty());
+    EXPECT_FALSE(isBusy(view));
+    EXPECT_EQ(loadProgress(view), loadProgressMax(view));
+    EXPECT_EQ(currentAddress(view), GetParam().shown.isEmpty() ? asked : address(GetParam().shown));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Loads, LoadEndingTest,
+    testing::Values(Ending{"NotFound", "/missing", ""}, Ending{"ClosedEarly", "/cut", ""},
+                    Ending{"Redirected", "/moved", "/page"}, Ending{"Refused", "refused", ""}),
+    [](const testing::TestParamInfo<Ending>& info) { return info.param.name; });
+
+TEST_F(WebViewTest, MovingWithinThePageReportsNoLoad) {
+    server.route("/page", HttpAnswer::html(page("Page", "<p id=\"part\">partie</p>")));
+    int view = openView();
+    ASSERT_TRUE(load(view, server.url("/page")));
+
+    navigate(view, server.url("/page#part"));
+    ASSERT_TRUE(waitUntil([&] { return currentAddress(view) == server.url("/page#part"); }));
+    EXPECT_FALSE(isBusy(view));
+    EXPECT_EQ(loadProgress(view), loadProgressMax(view));
+    EXPECT_FALSE(queueHolds(view, VIEW_DOWNLOAD_BEGAN));
 }
 
 TEST_F(WebViewTest, ReportsTitleAddressAndSourceOfTheShownPage) {
@@ -255,7 +302,9 @@ struct NewWindowCase {
     QByteArray opener;
 };
 
-void PrintTo(const NewWindowCase& request, std::ostream* out) { *out << request.name; }
+void PrintTo(const NewWindowCase& request, std::ostream* out) {
+    *out << request.name;
+}
 
 class NewWindowTest : public WebViewTest, public testing::WithParamInterface<NewWindowCase> {};
 
@@ -274,9 +323,10 @@ TEST_P(NewWindowTest, OpensThePageInTheSameViewKeepingItsHistory) {
 
 INSTANTIATE_TEST_SUITE_P(
     Requests, NewWindowTest,
-    testing::Values(NewWindowCase{"BlankTargetLink", "<a id=\"l\" target=\"_blank\" href=\"/target\">"
-                                                     "lien</a><script>document.getElementById('l')"
-                                                     ".click()</script>"},
+    testing::Values(NewWindowCase{"BlankTargetLink",
+                                  "<a id=\"l\" target=\"_blank\" href=\"/target\">"
+                                  "lien</a><script>document.getElementById('l')"
+                                  ".click()</script>"},
                     NewWindowCase{"WindowOpen", "<script>window.open('/target')</script>"}),
     [](const testing::TestParamInfo<NewWindowCase>& info) { return info.param.name; });
 
