@@ -38,6 +38,12 @@ int splitterBarWidth(int splitter) {
     return split ? split->handleWidth() : 0;
 }
 
+int splitterPartControl(int splitter, int part) {
+    auto* split = controls().get<QSplitter>(splitter);
+    QWidget* widget = split ? split->widget(part) : nullptr;
+    return widget ? controls().numberOf(widget) : NO_OBJECT;
+}
+
 bool controlInSplitter(int splitter, int control) {
     auto* split = controls().get<QSplitter>(splitter);
     QWidget* widget = controlWidget(control);

@@ -14,6 +14,8 @@ int createSplitter(int number, int x, int y, int width, int height, int leftCont
 // The widths of the two parts, and whether a control sits in the splitter.
 int splitterPartWidth(int splitter, int part);
 int splitterBarWidth(int splitter);
+// The control shown in a part (0 left, 1 right); NO_OBJECT when none.
+int splitterPartControl(int splitter, int part);
 bool controlInSplitter(int splitter, int control);
 
 } // namespace platform

@@ -32,6 +32,13 @@ EngineView::EngineView(QWidget* parent) : QWebEngineView(parent) {
             [this] { post(VIEW_MENU_REQUESTED); });
 }
 
+EngineView::~EngineView() {
+    // The engine may still signal while the view and its page are torn down: by then the view's
+    // number is gone and its events are dropped, so nothing may be posted any more.
+    disconnect(this, nullptr, this, nullptr);
+    disconnect(page(), nullptr, this, nullptr);
+}
+
 void EngineView::setContextMenuBlocked(bool blocked) {
     setContextMenuPolicy(blocked ? Qt::CustomContextMenu : Qt::DefaultContextMenu);
 }

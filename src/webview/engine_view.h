@@ -11,6 +11,7 @@ class EngineView : public QWebEngineView {
     Q_OBJECT
   public:
     explicit EngineView(QWidget* parent = nullptr);
+    ~EngineView() override;
 
     // The control number events are posted under.
     void setNumber(int number) { number_ = number; }

@@ -5,6 +5,7 @@
 
 #include <QEventLoop>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
 #include <QWebEngineHistory>
@@ -22,11 +23,12 @@ EngineView* findView(int view) {
     return qobject_cast<EngineView*>(platform::controlWidget(view));
 }
 
-// A text with a scheme ("http://", "https://", "file://", "about:") is taken as it is; any
-// other text is an http address without its scheme.
+// A text starting with a scheme ("http://", "https://", "file://", "about:") is taken as it
+// is; any other text is an http address without its scheme ("www.example.org",
+// "host:8080/path?next=http://elsewhere").
 QUrl addressToUrl(const QString& text) {
-    if (text.contains(QLatin1String("://")) || text.startsWith(QLatin1String("about:")))
-        return QUrl(text, QUrl::TolerantMode);
+    static const QRegularExpression scheme(QStringLiteral("^([A-Za-z][A-Za-z0-9+.-]*://|about:)"));
+    if (scheme.match(text).hasMatch()) return QUrl(text, QUrl::TolerantMode);
     return QUrl(QStringLiteral("http://") + text, QUrl::TolerantMode);
 }
 

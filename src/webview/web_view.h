@@ -15,7 +15,7 @@ inline constexpr int VIEW_DOWNLOAD_COMPLETE = 6;
 inline constexpr int VIEW_MENU_REQUESTED = 7; // right-click while the engine's menu is blocked
 
 // Makes a view in the container that receives new controls and starts loading the address
-// (when not empty). number 0 asks for an assigned number. Returns the view's number.
+// (when not empty). platform::NEW_NUMBER asks for an assigned number. Returns the view's number.
 int createWebView(int number, int x, int y, int width, int height, const QString& address);
 bool isWebView(int control);
 // Starts loading the text as it is and returns at once; an empty text does nothing. A text

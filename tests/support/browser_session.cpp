@@ -2,11 +2,16 @@
 
 #include "app/main_loop.h"
 #include "app/start_up.h"
+#include "app/browser_state.h"
 #include "platform/dialogs.h"
+#include "platform/objects.h"
+#include "platform/windows.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QTabBar>
+#include <QTabWidget>
 
 QString picturesFolder() { return QStringLiteral(ORVELIA_ASSETS_DIR); }
 
@@ -47,6 +52,18 @@ int BrowserSession::shutDown() {
     if (shutDown_) return 0;
     shutDown_ = true;
     return ::shutDown();
+}
+
+void BrowserSession::chooseTab(int index) {
+    if (auto* tabs = qobject_cast<QTabWidget*>(platform::controlWidget(mainWindow.tabPanel)))
+        tabs->tabBar()->setCurrentIndex(index);
+}
+
+void BrowserSession::resizeClientArea(int width, int height) {
+    QWidget* top = platform::controlWidget(mainWindow.tabPanel)->window();
+    top->showNormal();
+    top->resize(top->width() + width - platform::clientWidth(mainWindow.window),
+                top->height() + height - platform::clientHeight(mainWindow.window));
 }
 
 QString BrowserSession::path(const QString& name) const { return folder_.filePath(name); }

@@ -2,6 +2,8 @@
 
 // The real browser started in-process in an empty temporary working folder, driven pass by pass.
 
+#include "support/printers.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -26,6 +28,11 @@ public:
     int shutDown();
 
     QString path(const QString& name) const;
+
+    // The user clicks the tab at the index.
+    void chooseTab(int index);
+    // The user resizes the main window so that its client area gets the size.
+    void resizeClientArea(int width, int height);
 
 private:
     QTemporaryDir folder_;

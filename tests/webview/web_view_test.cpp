@@ -1,4 +1,5 @@
 #include "platform/events.h"
+#include "platform/numbers.h"
 #include "platform/objects.h"
 #include "support/http_server.h"
 #include "support/wait.h"
@@ -8,8 +9,10 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <vector>
@@ -38,7 +41,7 @@ class WebViewTest : public testing::Test {
     }
 
     int openView(const QString& address = QString()) {
-        int view = createWebView(0, 0, 0, 800, 600, address);
+        int view = createWebView(platform::NEW_NUMBER, 0, 0, 800, 600, address);
         views.push_back(view);
         return view;
     }
@@ -97,12 +100,13 @@ class WebViewTest : public testing::Test {
         return nullptr;
     }
 
-    static bool queueHolds(int view, int type) {
+    // Whether the queue holds an event of the view (of the type, when given); empties it.
+    static bool queueHolds(int view, int type = -1) {
         bool found = false;
         for (int left = platform::queuedEventCount(); left > 0; --left) {
             platform::Event event = platform::waitEvent(0);
             if (event.kind == platform::EventKind::Control && event.object == view &&
-                event.type == type)
+                (type < 0 || event.type == type))
                 found = true;
         }
         return found;
@@ -245,15 +249,28 @@ TEST_F(WebViewTest, TakesAnAddressWithoutSchemeAsHttpAndIgnoresEmptyText) {
     QString withoutScheme = server.url("/plain").mid(QStringLiteral("http://").size());
     ASSERT_TRUE(load(view, withoutScheme));
     EXPECT_EQ(currentAddress(view), server.url("/plain"));
-    EXPECT_EQ(server.requestCount("/plain"), 1);
+    // A scheme further on in the text does not make it an address with a scheme.
+    ASSERT_TRUE(load(view, withoutScheme + "?next=http://elsewhere"));
+    EXPECT_EQ(currentAddress(view), server.url("/plain?next=http://elsewhere"));
+    EXPECT_EQ(server.requestCount("/plain"), 2);
 }
 
-TEST_F(WebViewTest, StartsLoadingTheAddressGivenAtCreation) {
+TEST_F(WebViewTest, MakesTheViewUnderAFixedNumberAndLoadsTheAddressAtOnce) {
     server.route("/first", HttpAnswer::html(page("First", "")));
-    int view = openView(server.url("/first"));
-    EXPECT_TRUE(isWebView(view));
-    ASSERT_FALSE(eventsUntil(view, VIEW_DOWNLOAD_COMPLETE).empty());
-    EXPECT_EQ(pageTitle(view), "First");
+    server.route("/second", HttpAnswer::html(page("Second", "")));
+    const int fixed = 42;
+    views.push_back(fixed);
+    EXPECT_EQ(createWebView(fixed, 0, 0, 800, 600, server.url("/first")), fixed);
+    EXPECT_TRUE(isWebView(fixed));
+    ASSERT_FALSE(eventsUntil(fixed, VIEW_DOWNLOAD_COMPLETE).empty());
+    EXPECT_EQ(pageTitle(fixed), "First");
+
+    // A view made under a number in use replaces the one that had it.
+    QPointer<QWidget> replaced = platform::controlWidget(fixed);
+    EXPECT_EQ(createWebView(fixed, 0, 0, 800, 600, server.url("/second")), fixed);
+    EXPECT_TRUE(replaced.isNull());
+    ASSERT_FALSE(eventsUntil(fixed, VIEW_DOWNLOAD_COMPLETE).empty());
+    EXPECT_EQ(pageTitle(fixed), "Second");
 }
 
 TEST_F(WebViewTest, GoesBackAndForwardAndReloads) {
@@ -338,10 +355,27 @@ TEST_F(WebViewTest, SourceWaitEndsWhenTheViewIsDestroyedMeanwhile) {
     QTimer::singleShot(0, [view] { platform::controls().destroy(view); });
     QElapsedTimer clock;
     clock.start();
-    QString source = pageSource(view);
+    pageSource(view);
     EXPECT_LT(clock.elapsed(), 4000);
     EXPECT_FALSE(isWebView(view));
     EXPECT_EQ(platform::queuedEventCount(), 0);
+}
+
+TEST_F(WebViewTest, ADestroyedViewLeavesNoEventsBehind) {
+    HttpAnswer slow = HttpAnswer::html(page("Slow", QByteArray(3000, 'z')));
+    slow.chunkSize = 500;
+    slow.delayMs = 20;
+    server.route("/slow", slow);
+    server.route("/other", HttpAnswer::html(page("Other", "")));
+    int doomed = openView(server.url("/slow"));
+    ASSERT_TRUE(waitUntil([&] { return server.requestCount("/slow") == 1; }));
+    platform::controls().destroy(doomed);
+    views.clear();
+
+    // The queue is left alone while another view loads, giving the engine time to report.
+    int other = openView(server.url("/other"));
+    ASSERT_TRUE(waitUntil([&] { return pageTitle(other) == "Other" && !isBusy(other); }));
+    EXPECT_FALSE(queueHolds(doomed));
 }
 
 TEST_F(WebViewTest, AnUnknownNumberDoesNothingAndReadsEmpty) {
