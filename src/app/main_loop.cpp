@@ -20,13 +20,19 @@
 using platform::Event;
 using platform::EventKind;
 
-QString tabLabel(const QString& text) { return text.left(26).leftJustified(26, QLatin1Char(' ')); }
+QString tabLabel(const QString& text) {
+    return text.left(26).leftJustified(26, QLatin1Char(' '));
+}
 
-int progressBarValue(int p, int m) { return m == 0 ? 0 : int(qint64(p) * 100 / m); }
+int progressBarValue(int p, int m) {
+    return m == 0 ? 0 : int(qint64(p) * 100 / m);
+}
 
 namespace {
 
-int view() { return currentView(mainWindow); }
+int view() {
+    return currentView(mainWindow);
+}
 
 // --- Per-pass steps ---------------------------------------------------------------------------
 
@@ -41,7 +47,8 @@ void renewTitleAndTab() {
     if (isBusy(current)) {
         platform::setWindowTitle(mainWindow.window, QStringLiteral("Orvelia - Chargement..."));
         if (!mainLoop.loadingTitleShown) {
-            platform::setTabText(mainWindow.tabPanel, tab, tabLabel(QStringLiteral("Chargement...")));
+            platform::setTabText(mainWindow.tabPanel, tab,
+                                 tabLabel(QStringLiteral("Chargement...")));
             mainLoop.loadingTitleShown = true;
         }
         return;
@@ -77,7 +84,8 @@ void renewProgressBar() {
 
 void renewStatusFields() {
     platform::setStatusText(MAIN_STATUS_BAR, 0,
-                            QStringLiteral("Navigateur Orvelia. Connected to : ") + pageTitle(view()));
+                            QStringLiteral("Navigateur Orvelia. Connected to : ") +
+                                pageTitle(view()));
     platform::setStatusText(MAIN_STATUS_BAR, 1,
                             QStringLiteral("     Adresse : ") + currentAddress(view()));
 }
@@ -111,29 +119,43 @@ struct CommandEntry {
     bool endsLoop;
 };
 
-void back() { goBack(view()); }
-void forward() { goForward(view()); }
-void newTab() { addTab(mainWindow); }
-void closeTab() { closeCurrentTab(mainWindow); }
-void splitView() { openSplitView(mainWindow); }
-void openFile() { openLocalFile(mainWindow); }
-void openExternal() { openInExternalBrowser(mainWindow); }
+void back() {
+    goBack(view());
+}
+void forward() {
+    goForward(view());
+}
+void newTab() {
+    addTab(mainWindow);
+}
+void closeTab() {
+    closeCurrentTab(mainWindow);
+}
+void splitView() {
+    openSplitView(mainWindow);
+}
+void openFile() {
+    openLocalFile(mainWindow);
+}
+void openExternal() {
+    openInExternalBrowser(mainWindow);
+}
 
 // Commands without an entry here, or with no operation yet, do nothing.
 const std::array<CommandEntry, 17> COMMANDS = {{
     {CMD_NEW_SPLIT_WINDOW, splitView, false},
     {CMD_OPEN_FILE, openFile, false},
     {CMD_QUIT, nullptr, true},
-    {CMD_OPTIONS, nullptr, false},          // options window, then the settings read again
+    {CMD_OPTIONS, nullptr, false}, // options window, then the settings read again
     {CMD_BACK, back, false},
     {CMD_FORWARD, forward, false},
     {CMD_OPEN_SPLIT_VIEW, splitView, false},
     {CMD_SAVE, nullptr, false},
     {CMD_SAVE_AS, nullptr, false},
-    {CMD_SHOW_SOURCE, nullptr, false},      // source viewer
+    {CMD_SHOW_SOURCE, nullptr, false}, // source viewer
     {CMD_OPEN_EXTERNAL, openExternal, false},
     {CMD_OFFLINE_READING, nullptr, false},
-    {CMD_SHOW_HISTORY, nullptr, false},     // history window
+    {CMD_SHOW_HISTORY, nullptr, false}, // history window
     {CMD_NEW_TAB, newTab, false},
     {CMD_CLOSE_TAB, closeTab, false},
     {CMD_RESTART, startInstalledCopy, true}, // ends whether or not the copy started
@@ -168,14 +190,21 @@ bool mainLoopPass() {
     showPageMenuOnRequest(event);
     renewClock();
     switch (event.kind) {
-    case EventKind::Control: handleControlEvent(event); break;
-    case EventKind::Menu: return handleMenuEvent(event);
-    case EventKind::Tray: handleTrayEvent(event); break;
+    case EventKind::Control:
+        handleControlEvent(event);
+        break;
+    case EventKind::Menu:
+        return handleMenuEvent(event);
+    case EventKind::Tray:
+        handleTrayEvent(event);
+        break;
     case EventKind::Size:
         if (event.object == mainWindow.window) layoutMainWindow(mainWindow);
         break;
-    case EventKind::Close: return false;
-    case EventKind::None: break;
+    case EventKind::Close:
+        return false;
+    case EventKind::None:
+        break;
     }
     return true;
 }

@@ -37,29 +37,36 @@ void createStatusBar() {
 
 void createToolbar() {
     MainWindowControls& c = mainWindow;
-    c.backButton = platform::createButton(platform::NEW_NUMBER, 10, 20, 80, 25, QStringLiteral("Précédent"));
+    c.backButton =
+        platform::createButton(platform::NEW_NUMBER, 10, 20, 80, 25, QStringLiteral("Précédent"));
     platform::setControlToolTip(c.backButton, QStringLiteral("Revient a la page web précédente"));
-    c.forwardButton = platform::createButton(platform::NEW_NUMBER, 100, 20, 80, 25, QStringLiteral("Suivant"));
+    c.forwardButton =
+        platform::createButton(platform::NEW_NUMBER, 100, 20, 80, 25, QStringLiteral("Suivant"));
     platform::setControlToolTip(c.forwardButton, QStringLiteral("Va a la page web suivante"));
-    c.addressField = platform::createTextField(platform::NEW_NUMBER, 190, 20, 810, 25, QStringLiteral("Orvelia"));
+    c.addressField = platform::createTextField(platform::NEW_NUMBER, 190, 20, 810, 25,
+                                               QStringLiteral("Orvelia"));
     platform::setControlToolTip(c.addressField, QStringLiteral("Recherche"));
     platform::setControlColours(c.addressField, 0 + 256 * 255 + 65536 * 64,
                                 0 + 256 * 128 + 65536 * 128);
     platform::setControlFont(c.addressField, ADDRESS_FONT);
-    c.loadProgressBar = platform::createProgressBar(platform::NEW_NUMBER, 0, 0, WINDOW_WIDTH, 10, 0, 100);
+    c.loadProgressBar =
+        platform::createProgressBar(platform::NEW_NUMBER, 0, 0, WINDOW_WIDTH, 10, 0, 100);
     platform::setControlColours(c.loadProgressBar, 0 + 256 * 255, 63 + 256 * 82 + 65536 * 116);
-    c.searchButton = platform::createButton(platform::NEW_NUMBER, 1010, 20, 100, 25, QStringLiteral("Rechercher"));
+    c.searchButton = platform::createButton(platform::NEW_NUMBER, 1010, 20, 100, 25,
+                                            QStringLiteral("Rechercher"));
     platform::setControlToolTip(
         c.searchButton,
         QStringLiteral("Rechercher sur Google le texte écrit dans la barre ci contre. "
                        "L'autodétection d'URLs est supportée Vous devez pour cela commencer par "
                        "'www' si vous voulez afficher directement une page."));
-    c.refreshButton = platform::createButton(platform::NEW_NUMBER, 1120, 20, 75, 25, QStringLiteral("Actualiser"));
+    c.refreshButton = platform::createButton(platform::NEW_NUMBER, 1120, 20, 75, 25,
+                                             QStringLiteral("Actualiser"));
     platform::setControlToolTip(c.refreshButton,
                                 QStringLiteral("Recharge la page web dans le navigateur."));
-    c.offlineSaveImage =
-        platform::createImageControl(platform::NEW_NUMBER, 1205, 20, 25, 25, OFFLINE_SAVE_PICTURE, true);
-    c.externalBrowserButton = platform::createImageButton(platform::NEW_NUMBER, 1230, 20, 30, 30, c.indexImage);
+    c.offlineSaveImage = platform::createImageControl(platform::NEW_NUMBER, 1205, 20, 25, 25,
+                                                      OFFLINE_SAVE_PICTURE, true);
+    c.externalBrowserButton =
+        platform::createImageButton(platform::NEW_NUMBER, 1230, 20, 30, 30, c.indexImage);
     platform::setControlToolTip(c.externalBrowserButton,
                                 QStringLiteral("Charge la page dans un navigateur externe."));
 }
@@ -114,7 +121,8 @@ void startUp(const QStringList& addresses) {
     mainLoop.trayWindowShown = true;
     // The offline save opens its own sockets; there is no network layer to start beforehand.
 
-    for (qsizetype i = 1; i < addresses.size(); ++i) addTab(mainWindow, addresses[i]);
+    for (qsizetype i = 1; i < addresses.size(); ++i)
+        addTab(mainWindow, addresses[i]);
 }
 
 int shutDown() {

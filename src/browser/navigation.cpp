@@ -8,7 +8,9 @@
 
 #include <QUrl>
 
-QString INSTALLED_EXECUTABLE_PATH() { return platform::executablePath(); }
+QString INSTALLED_EXECUTABLE_PATH() {
+    return platform::executablePath();
+}
 
 QString percentEncode(const QString& text) {
     static const QString kept = QStringLiteral("!#$&'()*+,-./:;=?@_~");
@@ -21,7 +23,8 @@ QString percentEncode(const QString& text) {
         if (letterOrDigit || kept.contains(c))
             encoded += c;
         else if (code <= 255)
-            encoded += QLatin1Char('%') + QString::number(code, 16).toUpper().rightJustified(2, '0');
+            encoded +=
+                QLatin1Char('%') + QString::number(code, 16).toUpper().rightJustified(2, '0');
         else
             encoded += QLatin1Char('?');
     }
@@ -37,7 +40,8 @@ QString addressForTypedText(const QString& text) {
 }
 
 void goToTypedText(const MainWindowControls& controls) {
-    navigate(currentView(controls), addressForTypedText(platform::controlText(controls.addressField)));
+    navigate(currentView(controls),
+             addressForTypedText(platform::controlText(controls.addressField)));
 }
 
 void openLocalFile(const MainWindowControls& controls) {
@@ -52,8 +56,8 @@ void openInExternalBrowser(const MainWindowControls& controls) {
     const QString scheme = address.scheme().toLower();
     // A page can send itself to any address; handing a local program to the desktop would run it.
     const bool web = scheme == QLatin1String("http") || scheme == QLatin1String("https");
-    const bool document = scheme == QLatin1String("file") &&
-                          !platform::isRunnableFile(address.toLocalFile());
+    const bool document =
+        scheme == QLatin1String("file") && !platform::isRunnableFile(address.toLocalFile());
     if (web || document) platform::openWithDesktop(address.toString());
 }
 

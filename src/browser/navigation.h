@@ -7,7 +7,8 @@
 #include <QString>
 
 // A search: the typed text follows the last "=".
-inline const QString SEARCH_PREFIX = QStringLiteral("https://www.google.fr/?gws_rd=ssl#newwindow=1&q=");
+inline const QString SEARCH_PREFIX =
+    QStringLiteral("https://www.google.fr/?gws_rd=ssl#newwindow=1&q=");
 
 // The program "Nouvelle Fenêtre" and "Redémarrer le navigateur" start: this program's own
 // executable, so the new copy is the same build wherever it was installed.

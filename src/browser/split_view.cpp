@@ -15,8 +15,8 @@ void openSplitView(const MainWindowControls& controls) {
         const int h = platform::clientHeight(controls.window);
         const int s = platform::statusBarHeight(MAIN_STATUS_BAR);
         platform::useWindowForNewControls(controls.window);
-        const int right = createWebView(platform::NEW_NUMBER, w / 2 - 10, 60, w / 2 - 10,
-                                        h - s - 65, START_PAGE);
+        const int right =
+            createWebView(platform::NEW_NUMBER, w / 2 - 10, 60, w / 2 - 10, h - s - 65, START_PAGE);
         // The split takes the first view's place in its tab page, so the tab strip stays usable
         // and every other tab keeps showing its own page.
         const platform::Rect first = platform::controlRect(WEB_VIEW_BASE);

@@ -25,14 +25,24 @@ void startPlatform(int& argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
-bool platformStarted() { return application != nullptr; }
+bool platformStarted() {
+    return application != nullptr;
+}
 
-QString executablePath() { return QCoreApplication::applicationFilePath(); }
+QString executablePath() {
+    return QCoreApplication::applicationFilePath();
+}
 
-QString executableFileName() { return QFileInfo(executablePath()).fileName(); }
+QString executableFileName() {
+    return QFileInfo(executablePath()).fileName();
+}
 
-QString workingFolder() { return QDir::currentPath(); }
+QString workingFolder() {
+    return QDir::currentPath();
+}
 
-void processPendingWork() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void processPendingWork() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 } // namespace platform

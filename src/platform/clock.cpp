@@ -4,6 +4,8 @@
 
 namespace platform {
 
-QString localClockText() { return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")); }
+QString localClockText() {
+    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
+}
 
 } // namespace platform

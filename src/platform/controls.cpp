@@ -18,7 +18,9 @@ const char* const FRONT_COLOUR = "orveliaFrontColour";
 const char* const BACK_COLOUR = "orveliaBackColour";
 const char* const FONT_NUMBER = "orveliaFont";
 
-QColor toQColor(int colour) { return QColor(colour & 255, (colour >> 8) & 255, (colour >> 16) & 255); }
+QColor toQColor(int colour) {
+    return QColor(colour & 255, (colour >> 8) & 255, (colour >> 16) & 255);
+}
 
 void postControlEvent(const QWidget* widget, int type) {
     if (int number = controls().numberOf(widget)) postEvent({EventKind::Control, number, type});
@@ -99,13 +101,21 @@ int createProgressBar(int number, int x, int y, int width, int height, int minim
     return place(number, bar, x, y, width, height);
 }
 
-void freeControl(int control) { controls().destroy(control); }
+void freeControl(int control) {
+    controls().destroy(control);
+}
 
-void renumberControl(int from, int to) { controls().renumber(from, to); }
+void renumberControl(int from, int to) {
+    controls().renumber(from, to);
+}
 
-void freeAllControls() { controls().destroyAll(); }
+void freeAllControls() {
+    controls().destroyAll();
+}
 
-bool controlExists(int control) { return controlWidget(control) != nullptr; }
+bool controlExists(int control) {
+    return controlWidget(control) != nullptr;
+}
 
 void moveControl(int control, int x, int y, int width, int height) {
     // Sizes below zero are shown as nothing rather than handed to the toolkit.

@@ -1,8 +1,8 @@
 #pragma once
 
 // Controls under numbers, one number space for all windows. Each is made in the container that
-// receives new controls (a window's client area or a tab page) and returns its number (NEW_NUMBER asks
-// for an assigned one). Changes the program makes never raise events; what the user does does.
+// receives new controls (a window's client area or a tab page) and returns its number (NEW_NUMBER
+// asks for an assigned one). Changes the program makes never raise events; what the user does does.
 
 #include "platform/numbers.h"
 

@@ -42,7 +42,8 @@ QString toolkitFilter(const QString& filterList) {
 void messageBox(const QString& title, const QString& text) {
     QString ignored;
     if (answeredBySeam({QStringLiteral("message"), title, text}, &ignored)) return;
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 
@@ -62,8 +63,12 @@ void answerDialogsFromQueue(bool on) {
     records.clear();
 }
 
-void queueDialogAnswer(const QString& answer) { answers.push_back(answer); }
+void queueDialogAnswer(const QString& answer) {
+    answers.push_back(answer);
+}
 
-QList<DialogRecord> takeDialogRecords() { return std::exchange(records, {}); }
+QList<DialogRecord> takeDialogRecords() {
+    return std::exchange(records, {});
+}
 
 } // namespace platform

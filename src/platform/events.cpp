@@ -54,8 +54,12 @@ void renumberQueuedEvents(EventKind kind, int from, int to) {
         if (e.kind == kind && e.object == from) e.object = to;
 }
 
-int queuedEventCount() { return static_cast<int>(queue.size()); }
+int queuedEventCount() {
+    return static_cast<int>(queue.size());
+}
 
-void clearEventQueue() { queue.clear(); }
+void clearEventQueue() {
+    queue.clear();
+}
 
 } // namespace platform

@@ -16,10 +16,16 @@ int loadFont(int number, const QString& face, int points, bool bold) {
     return fonts().put(number, font);
 }
 
-void freeFont(int font) { fonts().erase(font); }
+void freeFont(int font) {
+    fonts().erase(font);
+}
 
-void freeAllFonts() { fonts().clear(); }
+void freeAllFonts() {
+    fonts().clear();
+}
 
-const QFont* findFont(int font) { return fonts().find(font); }
+const QFont* findFont(int font) {
+    return fonts().find(font);
+}
 
 } // namespace platform

@@ -2,8 +2,8 @@
 
 // Fonts under numbers, by face, size in points and weight.
 
-#include <QFont>
 #include "platform/numbers.h"
+#include <QFont>
 
 #include <QString>
 

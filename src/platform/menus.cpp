@@ -15,8 +15,9 @@ QAction* makeItem(QWidget* owner, int command, const QString& text) {
     // Item texts are shown as they are: "&" is no shortcut marker.
     auto* action = new QAction(QString(text).replace(QLatin1Char('&'), QLatin1String("&&")), owner);
     action->setData(command);
-    QObject::connect(action, &QAction::triggered, action,
-                     [command] { postEvent({EventKind::Menu, command, 0}); });
+    QObject::connect(action, &QAction::triggered, action, [command] {
+        postEvent({EventKind::Menu, command, 0});
+    });
     return action;
 }
 
@@ -41,7 +42,9 @@ QList<QAction*> itemsOf(int menu, int title) {
     return {};
 }
 
-QString plain(QString text) { return text.replace(QLatin1String("&&"), QLatin1String("&")); }
+QString plain(QString text) {
+    return text.replace(QLatin1String("&&"), QLatin1String("&"));
+}
 
 } // namespace
 
@@ -58,7 +61,9 @@ void addMenuTitle(int menu, const QString& title) {
     if (auto* bar = menus().get<QMenuBar>(menu)) bar->addMenu(title);
 }
 
-int createPopupMenu(int number) { return menus().put(number, new QMenu); }
+int createPopupMenu(int number) {
+    return menus().put(number, new QMenu);
+}
 
 void addMenuItem(int menu, int command, const QString& text) {
     if (QWidget* target = itemTarget(menu)) target->addAction(makeItem(target, command, text));
@@ -72,17 +77,26 @@ void showPopupMenu(int menu, int x, int y) {
     if (auto* popup = menus().get<QMenu>(menu)) popup->popup(QPoint(x, y));
 }
 
-void freeMenu(int menu) { menus().destroy(menu); }
+void freeMenu(int menu) {
+    menus().destroy(menu);
+}
 
-void freeAllMenus() { menus().destroyAll(); }
+void freeAllMenus() {
+    menus().destroyAll();
+}
 
-int pointerX() { return QCursor::pos().x(); }
-int pointerY() { return QCursor::pos().y(); }
+int pointerX() {
+    return QCursor::pos().x();
+}
+int pointerY() {
+    return QCursor::pos().y();
+}
 
 QStringList menuTitles(int menu) {
     QStringList titles;
     if (auto* bar = menus().get<QMenuBar>(menu))
-        for (QAction* title : bar->actions()) titles << plain(title->text());
+        for (QAction* title : bar->actions())
+            titles << plain(title->text());
     return titles;
 }
 

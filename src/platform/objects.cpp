@@ -6,7 +6,8 @@ namespace platform {
 
 int ObjectRegistry::put(int number, QObject* object) {
     if (number == NEW_NUMBER) {
-        while (entries_.count(nextAssigned_)) ++nextAssigned_;
+        while (entries_.count(nextAssigned_))
+            ++nextAssigned_;
         number = nextAssigned_++;
     } else {
         destroy(number);
@@ -57,7 +58,8 @@ void ObjectRegistry::renumber(int from, int to) {
 }
 
 void ObjectRegistry::destroyAll() {
-    while (!entries_.empty()) destroy(entries_.begin()->first);
+    while (!entries_.empty())
+        destroy(entries_.begin()->first);
 }
 
 std::vector<int> ObjectRegistry::numbers() const {
@@ -88,14 +90,20 @@ ObjectRegistry& statusBars() {
     return registry;
 }
 
-QWidget* controlWidget(int control) { return controls().get<QWidget>(control); }
+QWidget* controlWidget(int control) {
+    return controls().get<QWidget>(control);
+}
 
 namespace {
 QPointer<QWidget> container;
 }
 
-QWidget* placementContainer() { return container.data(); }
-void setPlacementContainer(QWidget* widget) { container = widget; }
+QWidget* placementContainer() {
+    return container.data();
+}
+void setPlacementContainer(QWidget* widget) {
+    container = widget;
+}
 
 int adoptControl(int number, QWidget* widget) {
     if (container) widget->setParent(container);
@@ -105,4 +113,3 @@ int adoptControl(int number, QWidget* widget) {
 }
 
 } // namespace platform
-

@@ -55,7 +55,8 @@ template <class T> class ValueRegistry {
 public:
     int put(int number, const T& value) {
         if (number == NEW_NUMBER) {
-            while (values_.count(nextAssigned_)) ++nextAssigned_;
+            while (values_.count(nextAssigned_))
+                ++nextAssigned_;
             number = nextAssigned_++;
         }
         values_[number] = value;

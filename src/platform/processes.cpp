@@ -32,8 +32,8 @@ bool isRunnableFile(const QString& path) {
     if (!file.exists()) return false;
     if (file.isExecutable() && !file.isDir()) return true;
     // Launchers and scripts the desktop would run when asked to open them.
-    static const QStringList runnable = {"desktop", "exe", "bat", "cmd", "com", "lnk", "msi",
-                                         "ps1", "scr", "sh", "vbs", "jar", "appimage"};
+    static const QStringList runnable = {"desktop", "exe", "bat", "cmd", "com", "lnk",     "msi",
+                                         "ps1",     "scr", "sh",  "vbs", "jar", "appimage"};
     return runnable.contains(file.suffix().toLower());
 }
 
@@ -42,6 +42,8 @@ void recordInsteadOfStarting(bool on) {
     records.clear();
 }
 
-QList<StartRecord> takeStartRecords() { return std::exchange(records, {}); }
+QList<StartRecord> takeStartRecords() {
+    return std::exchange(records, {});
+}
 
 } // namespace platform

@@ -37,7 +37,9 @@ public:
     std::vector<QLabel*> fields;
 };
 
-StatusBar* findBar(int bar) { return static_cast<StatusBar*>(statusBars().get<QFrame>(bar)); }
+StatusBar* findBar(int bar) {
+    return static_cast<StatusBar*>(statusBars().get<QFrame>(bar));
+}
 
 } // namespace
 
@@ -82,8 +84,12 @@ int statusBarHeight(int bar) {
     return status ? status->height() : 0;
 }
 
-void freeStatusBar(int bar) { statusBars().destroy(bar); }
+void freeStatusBar(int bar) {
+    statusBars().destroy(bar);
+}
 
-void freeAllStatusBars() { statusBars().destroyAll(); }
+void freeAllStatusBars() {
+    statusBars().destroyAll();
+}
 
 } // namespace platform

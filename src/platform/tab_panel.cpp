@@ -10,11 +10,17 @@
 namespace platform {
 namespace {
 
-QTabWidget* findPanel(int panel) { return controls().get<QTabWidget>(panel); }
+QTabWidget* findPanel(int panel) {
+    return controls().get<QTabWidget>(panel);
+}
 
 // Tab texts are shown as they are: "&" is no shortcut marker.
-QString shownText(QString text) { return text.replace(QLatin1Char('&'), QLatin1String("&&")); }
-QString plainText(QString text) { return text.replace(QLatin1String("&&"), QLatin1String("&")); }
+QString shownText(QString text) {
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+QString plainText(QString text) {
+    return text.replace(QLatin1String("&&"), QLatin1String("&"));
+}
 
 // Where new controls went before a page was being filled.
 QPointer<QWidget> containerBeforeFilling;

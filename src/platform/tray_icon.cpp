@@ -20,10 +20,17 @@ int addTrayIcon(int number, int window, int image, const QString& toolTip) {
                      [number](QSystemTrayIcon::ActivationReason reason) {
                          int type = -1;
                          switch (reason) {
-                         case QSystemTrayIcon::Trigger: type = CLICK_LEFT; break;
-                         case QSystemTrayIcon::Context: type = CLICK_RIGHT; break;
-                         case QSystemTrayIcon::DoubleClick: type = CLICK_LEFT_DOUBLE; break;
-                         default: break;
+                         case QSystemTrayIcon::Trigger:
+                             type = CLICK_LEFT;
+                             break;
+                         case QSystemTrayIcon::Context:
+                             type = CLICK_RIGHT;
+                             break;
+                         case QSystemTrayIcon::DoubleClick:
+                             type = CLICK_LEFT_DOUBLE;
+                             break;
+                         default:
+                             break;
                          }
                          if (type >= 0) postEvent({EventKind::Tray, number, type});
                      });
@@ -31,11 +38,17 @@ int addTrayIcon(int number, int window, int image, const QString& toolTip) {
     return number;
 }
 
-void removeTrayIcon(int icon) { trayIcons().destroy(icon); }
+void removeTrayIcon(int icon) {
+    trayIcons().destroy(icon);
+}
 
-void removeAllTrayIcons() { trayIcons().destroyAll(); }
+void removeAllTrayIcons() {
+    trayIcons().destroyAll();
+}
 
-bool trayIconExists(int icon) { return trayIcons().find(icon) != nullptr; }
+bool trayIconExists(int icon) {
+    return trayIcons().find(icon) != nullptr;
+}
 
 QString trayIconToolTip(int icon) {
     auto* tray = trayIcons().get<QSystemTrayIcon>(icon);

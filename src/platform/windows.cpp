@@ -49,7 +49,9 @@ TopWindow::TopWindow(int flags, QWidget* owner) : QWidget(owner), flags_(flags) 
     layout->addWidget(client_);
 }
 
-void TopWindow::setMenuBar(QWidget* menuBar) { layout()->setMenuBar(menuBar); }
+void TopWindow::setMenuBar(QWidget* menuBar) {
+    layout()->setMenuBar(menuBar);
+}
 
 void TopWindow::closeEvent(QCloseEvent* event) {
     // The program decides when a window goes: a close request is only reported.
@@ -57,7 +59,9 @@ void TopWindow::closeEvent(QCloseEvent* event) {
     if (int number = windows().numberOf(this)) postEvent({EventKind::Close, number, 0});
 }
 
-TopWindow* findWindow(int window) { return windows().get<TopWindow>(window); }
+TopWindow* findWindow(int window) {
+    return windows().get<TopWindow>(window);
+}
 
 int windowNumberOf(const QWidget* widget) {
     return widget ? windows().numberOf(widget->window()) : 0;
@@ -89,11 +93,17 @@ int openWindow(int number, int x, int y, int width, int height, const QString& t
     return number;
 }
 
-void closeWindow(int window) { windows().destroy(window); }
+void closeWindow(int window) {
+    windows().destroy(window);
+}
 
-void closeAllWindows() { windows().destroyAll(); }
+void closeAllWindows() {
+    windows().destroyAll();
+}
 
-bool windowExists(int window) { return findWindow(window) != nullptr; }
+bool windowExists(int window) {
+    return findWindow(window) != nullptr;
+}
 
 void useWindowForNewControls(int window) {
     if (TopWindow* top = findWindow(window)) setPlacementContainer(top->client());

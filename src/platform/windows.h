@@ -14,14 +14,14 @@ enum WindowFlag {
     WINDOW_SYSTEM_MENU = 1 << 1, // close box
     WINDOW_MINIMISE_BOX = 1 << 2,
     WINDOW_MAXIMISE_BOX = 1 << 3,
-    WINDOW_SIZABLE = 1 << 4,     // otherwise the border is fixed
+    WINDOW_SIZABLE = 1 << 4, // otherwise the border is fixed
     WINDOW_TOOL = 1 << 5,
     WINDOW_MAXIMISED = 1 << 6,
     WINDOW_CENTRED = 1 << 7,
 };
 
-// Opens and shows a window with the given client size (NEW_NUMBER: an assigned number). A centred window
-// is placed in the middle of the screen, at 0 on an axis where it is larger than the screen.
+// Opens and shows a window with the given client size (NEW_NUMBER: an assigned number). A centred
+// window is placed in the middle of the screen, at 0 on an axis where it is larger than the screen.
 // New controls go into its client area from then on. Returns the window's number.
 int openWindow(int number, int x, int y, int clientWidth, int clientHeight, const QString& title,
                int flags, int ownerWindow = 0);

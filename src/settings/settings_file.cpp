@@ -11,7 +11,8 @@ const QLatin1String SETTINGS_FILE("settings.con");
 
 void readSettings(BrowserSettings& settings) {
     // Opening for writing too keeps a read-only file from being read at all.
-    const int file = platform::openFile(platform::NEW_NUMBER, SETTINGS_FILE, platform::FileMode::ReadWrite);
+    const int file =
+        platform::openFile(platform::NEW_NUMBER, SETTINGS_FILE, platform::FileMode::ReadWrite);
     if (file == platform::NO_OBJECT) return;
     QByteArray bytes = platform::readRest(file);
     platform::closeFile(file);

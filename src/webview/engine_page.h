@@ -10,10 +10,10 @@ namespace webview {
 
 class EnginePage : public QWebEnginePage {
     Q_OBJECT
-  public:
+public:
     explicit EnginePage(QObject* parent);
 
-  protected:
+protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
                                   const QString&) override {}
 };

@@ -1,6 +1,7 @@
 #include "webview/engine_view.h"
 
 #include "platform/events.h"
+#include "platform/objects.h"
 #include "webview/engine_page.h"
 #include "webview/web_view.h"
 
@@ -22,6 +23,9 @@ bool keepProgress(int done, int total, int& progress, int& max) {
 
 EngineView::EngineView(QWidget* parent) : QWebEngineView(parent) {
     setPage(new EnginePage(this));
+    requestTimeout_.setSingleShot(true);
+    requestTimeout_.setInterval(5000);
+    connect(&requestTimeout_, &QTimer::timeout, this, [this] { requested_ = false; });
     connect(this, &QWebEngineView::loadStarted, this, &EngineView::onLoadStarted);
     connect(this, &QWebEngineView::loadProgress, this, &EngineView::onLoadProgress);
     connect(this, &QWebEngineView::loadFinished, this, &EngineView::onLoadFinished);
@@ -44,10 +48,24 @@ void EngineView::setContextMenuBlocked(bool blocked) {
 }
 
 void EngineView::post(int type) {
-    platform::postEvent({platform::EventKind::Control, number_, type});
+    // Looked up afresh: closing a tab gives the views after it new numbers.
+    if (int number = platform::controls().numberOf(this))
+        platform::postEvent({platform::EventKind::Control, number, type});
+}
+
+void EngineView::startLoad(const QUrl& address) {
+    // A move within the shown document starts no load, so it never makes the view busy.
+    const bool sameDocument = address.hasFragment() && address.adjusted(QUrl::RemoveFragment) ==
+                                                           url().adjusted(QUrl::RemoveFragment);
+    if (address.isValid() && !sameDocument) {
+        requested_ = true;
+        requestTimeout_.start();
+    }
+    load(address);
 }
 
 void EngineView::onLoadStarted() {
+    requested_ = false;
     downloading_ = true;
     busy_ = true;
     progress_ = 0;
@@ -62,6 +80,7 @@ void EngineView::onLoadProgress(int percent) {
 }
 
 void EngineView::onLoadFinished() {
+    requested_ = false;
     downloading_ = false;
     busy_ = false;
     progress_ = progressMax_;

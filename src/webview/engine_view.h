@@ -3,33 +3,37 @@
 // The widget behind a web view control. It keeps the view's load state and turns the engine's
 // notifications into control events under the view's number.
 
+#include <QTimer>
 #include <QWebEngineView>
 
 namespace webview {
 
 class EngineView : public QWebEngineView {
     Q_OBJECT
-  public:
+public:
     explicit EngineView(QWidget* parent = nullptr);
     ~EngineView() override;
 
-    // The control number events are posted under.
-    void setNumber(int number) { number_ = number; }
-    int number() const { return number_; }
-
-    bool isBusy() const { return busy_; }
+    // Starts loading the address. The view counts as busy from here, not only from the engine's
+    // report that the load started, which comes a moment later.
+    void startLoad(const QUrl& address);
+    bool isBusy() const { return busy_ || requested_; }
     int loadProgress() const { return progress_; }
     int loadProgressMax() const { return progressMax_; }
     void setContextMenuBlocked(bool blocked);
 
-  private:
+private:
     void post(int type);
     void onLoadStarted();
     void onLoadProgress(int percent);
     void onLoadFinished();
 
-    int number_ = 0;
+    // Ends the wait for a load that never starts (an address the engine refuses).
+    QTimer requestTimeout_;
+
     bool downloading_ = false;
+    // A load was asked for and the engine has not reported it started yet.
+    bool requested_ = false;
     bool busy_ = false;
     int progress_ = 0;
     int progressMax_ = 0;

@@ -38,8 +38,7 @@ int createWebView(int number, int x, int y, int width, int height, const QString
     auto* view = new EngineView;
     view->setGeometry(x, y, width, height);
     int assigned = platform::adoptControl(number, view);
-    view->setNumber(assigned);
-    if (!address.isEmpty()) view->load(addressToUrl(address));
+    if (!address.isEmpty()) view->startLoad(addressToUrl(address));
     return assigned;
 }
 
@@ -50,7 +49,7 @@ bool isWebView(int control) {
 void navigate(int view, const QString& text) {
     EngineView* engineView = findView(view);
     if (!engineView || text.isEmpty()) return;
-    engineView->load(addressToUrl(text));
+    engineView->startLoad(addressToUrl(text));
 }
 
 QString currentAddress(int view) {

@@ -21,9 +21,15 @@ namespace {
 
 using platform::EventKind;
 
-QString title() { return platform::windowTitle(mainWindow.window); }
-QString firstTabText() { return platform::tabText(mainWindow.tabPanel, 0); }
-QString statusField(int i) { return platform::statusText(MAIN_STATUS_BAR, i); }
+QString title() {
+    return platform::windowTitle(mainWindow.window);
+}
+QString firstTabText() {
+    return platform::tabText(mainWindow.tabPanel, 0);
+}
+QString statusField(int i) {
+    return platform::statusText(MAIN_STATUS_BAR, i);
+}
 
 // The current page has loaded and every event it raised has been handled.
 bool settled() {
@@ -34,7 +40,8 @@ class MainLoop : public testing::Test {
 protected:
     MainLoop() {
         server.route("/a", HttpAnswer::html("<title>Page A</title>A"));
-        server.route("/b", HttpAnswer::html("<title>A title longer than twenty-six characters</title>B"));
+        server.route("/b",
+                     HttpAnswer::html("<title>A title longer than twenty-six characters</title>B"));
         HttpAnswer slow = HttpAnswer::html("<title>Slow</title>slow");
         slow.delayMs = 600;
         server.route("/slow", slow);
@@ -156,8 +163,8 @@ TEST_F(MainLoop, TrayIconHidesAndShowsTheWindow) {
 }
 
 TEST_F(MainLoop, CloseRequestAndQuitEndTheRun) {
-    for (platform::Event ending : {platform::Event{EventKind::Close, 0, 0},
-                                   platform::Event{EventKind::Menu, CMD_QUIT, 0}}) {
+    for (platform::Event ending :
+         {platform::Event{EventKind::Close, 0, 0}, platform::Event{EventKind::Menu, CMD_QUIT, 0}}) {
         BrowserSession session({server.url("/slow")});
         if (ending.kind == EventKind::Close) ending.object = mainWindow.window;
         const int window = mainWindow.window;
@@ -173,8 +180,8 @@ TEST_F(MainLoop, CloseRequestAndQuitEndTheRun) {
 TEST_F(MainLoop, SizeEventsLayTheWindowOut) {
     BrowserSession session({server.url("/a")});
     // Start-up leaves a size event waiting; the first passes place the controls.
-    ASSERT_TRUE(session.passUntil(
-        [] { return platform::controlRect(mainWindow.tabPanel).y == 60; }));
+    ASSERT_TRUE(
+        session.passUntil([] { return platform::controlRect(mainWindow.tabPanel).y == 60; }));
     const int w = platform::clientWidth(mainWindow.window);
     EXPECT_EQ(platform::controlRect(mainWindow.addressField).width, w - 460);
     EXPECT_EQ(platform::controlRect(WEB_VIEW_BASE).x, 1);

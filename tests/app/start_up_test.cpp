@@ -17,7 +17,9 @@
 
 namespace {
 
-int rgb(int r, int g, int b) { return r + 256 * g + 65536 * b; }
+int rgb(int r, int g, int b) {
+    return r + 256 * g + 65536 * b;
+}
 
 TEST(StartUp, BuildsTheMainWindowAsDescribed) {
     BrowserSession session;
@@ -26,9 +28,10 @@ TEST(StartUp, BuildsTheMainWindowAsDescribed) {
     EXPECT_EQ(platform::windowTitle(c.window), "Orvelia - Tiny Powerful Web Browser");
     EXPECT_TRUE(platform::windowVisible(c.window));
     const int flags = platform::windowFlags(c.window);
-    for (int flag : {platform::WINDOW_TITLE_BAR, platform::WINDOW_SYSTEM_MENU,
-                     platform::WINDOW_MINIMISE_BOX, platform::WINDOW_MAXIMISE_BOX,
-                     platform::WINDOW_SIZABLE, platform::WINDOW_MAXIMISED, platform::WINDOW_CENTRED})
+    for (int flag :
+         {platform::WINDOW_TITLE_BAR, platform::WINDOW_SYSTEM_MENU, platform::WINDOW_MINIMISE_BOX,
+          platform::WINDOW_MAXIMISE_BOX, platform::WINDOW_SIZABLE, platform::WINDOW_MAXIMISED,
+          platform::WINDOW_CENTRED})
         EXPECT_TRUE(flags & flag) << flag;
     // First start in an empty folder: the default settings paint the background.
     EXPECT_EQ(platform::windowColour(c.window), rgb(63, 105, 152));
@@ -45,14 +48,23 @@ TEST(StartUp, BuildsTheMainWindowAsDescribed) {
         {"forward", c.forwardButton, {100, 20, 80, 25}, "Suivant", "Va a la page web suivante"},
         {"address", c.addressField, {190, 20, 810, 25}, "Orvelia", "Recherche"},
         {"progress", c.loadProgressBar, {0, 0, 1270, 10}, "", ""},
-        {"search", c.searchButton, {1010, 20, 100, 25}, "Rechercher",
+        {"search",
+         c.searchButton,
+         {1010, 20, 100, 25},
+         "Rechercher",
          "Rechercher sur Google le texte écrit dans la barre ci contre. L'autodétection d'URLs "
          "est supportée Vous devez pour cela commencer par 'www' si vous voulez afficher "
          "directement une page."},
-        {"refresh", c.refreshButton, {1120, 20, 75, 25}, "Actualiser",
+        {"refresh",
+         c.refreshButton,
+         {1120, 20, 75, 25},
+         "Actualiser",
          "Recharge la page web dans le navigateur."},
         {"offline", c.offlineSaveImage, {1205, 20, 25, 25}, "", ""},
-        {"external", c.externalBrowserButton, {1230, 20, 30, 30}, "",
+        {"external",
+         c.externalBrowserButton,
+         {1230, 20, 30, 30},
+         "",
          "Charge la page dans un navigateur externe."},
         {"tabs", c.tabPanel, {10, 50, 1080, 520}, "", ""},
     };
@@ -106,7 +118,8 @@ TEST(StartUp, BuildsBothMenus) {
     EXPECT_EQ(platform::menuItemTexts(MAIN_MENU_BAR, 0),
               QStringList({"Nouvel onglet", "Nouvelle Fenêtre", "Nouvelle Fenêtre de navigation",
                            "Ouvrir", "Options", "Redémarrer le navigateur", "Quitter"}));
-    EXPECT_EQ(platform::menuItemCommands(MAIN_MENU_BAR, 0), QList<int>({42, 46, 26, 27, 30, 44, 28}));
+    EXPECT_EQ(platform::menuItemCommands(MAIN_MENU_BAR, 0),
+              QList<int>({42, 46, 26, 27, 30, 44, 28}));
     EXPECT_EQ(platform::menuItemTexts(MAIN_MENU_BAR, 1),
               QStringList({"Afficher le code source de la page", "Nouvel Element",
                            "Passer en mode lecture hors connection", "Afficher l'Historique"}));

@@ -22,8 +22,12 @@ namespace {
 using platform::EventKind;
 using platform::Rect;
 
-Rect rectOf(int control) { return platform::controlRect(control); }
-int statusHeight() { return platform::statusBarHeight(MAIN_STATUS_BAR); }
+Rect rectOf(int control) {
+    return platform::controlRect(control);
+}
+int statusHeight() {
+    return platform::statusBarHeight(MAIN_STATUS_BAR);
+}
 
 class Layout : public testing::Test {
 protected:
@@ -106,7 +110,8 @@ TEST_F(SplitView, ShowsTheFirstTabBesideANewPage) {
 
     // The new page shows the engine's own menu; the first tab's view still reports right-clicks.
     navigate(rightView(), server.url("/b"));
-    ASSERT_TRUE(session.passUntil([&] { return pageTitle(rightView()) == "B" && !isBusy(rightView()); }));
+    ASSERT_TRUE(
+        session.passUntil([&] { return pageTitle(rightView()) == "B" && !isBusy(rightView()); }));
     ASSERT_TRUE(session.passUntil([] { return platform::queuedEventCount() == 0; }));
     rightClickInPage(rightView());
     ASSERT_TRUE(session.passUntil([] { return shownMenu() != nullptr; }, 5000));
@@ -136,7 +141,8 @@ TEST_F(SplitView, SecondCommandAndClosingTheFirstTabLoseNoTabsView) {
     // Closing the first tab closes its split with it; the second tab becomes the first, whole.
     platform::postEvent({EventKind::Menu, CMD_CLOSE_TAB, 0});
     ASSERT_TRUE(session.passUntil([] { return !platform::controlExists(SPLIT_VIEW); }));
-    ASSERT_TRUE(session.passUntil([&] { return currentAddress(WEB_VIEW_BASE) == server.url("/b"); }));
+    ASSERT_TRUE(
+        session.passUntil([&] { return currentAddress(WEB_VIEW_BASE) == server.url("/b"); }));
     EXPECT_EQ(platform::tabCount(mainWindow.tabPanel), 2);
     // A new split can be opened on the new first tab.
     platform::postEvent({EventKind::Menu, CMD_OPEN_SPLIT_VIEW, 0});

@@ -35,7 +35,8 @@ TEST(PercentEncode, KeepsTheCopiedSetAndEncodesTheRest) {
         {QString::fromUtf8("λ€"), "??"},
         {"", ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(percentEncode(c.text), c.expected) << c.text.toStdString();
+    for (const Case& c : cases)
+        EXPECT_EQ(percentEncode(c.text), c.expected) << c.text.toStdString();
 }
 
 TEST(TypedText, IsLoadedOrSearchedFor) {
@@ -72,22 +73,27 @@ protected:
     HttpServer server;
 };
 
-bool showing(const QString& address) { return currentAddress(WEB_VIEW_BASE) == address; }
+bool showing(const QString& address) {
+    return currentAddress(WEB_VIEW_BASE) == address;
+}
 
 TEST_F(Navigation, ToolbarSearchBackForwardAndReload) {
     BrowserSession session({server.url("/a")});
-    ASSERT_TRUE(session.passUntil([&] { return showing(server.url("/a")) && !isBusy(WEB_VIEW_BASE); }));
+    ASSERT_TRUE(
+        session.passUntil([&] { return showing(server.url("/a")) && !isBusy(WEB_VIEW_BASE); }));
 
     // Typed "http://" text is loaded; the field keeps what was typed.
     platform::setControlText(mainWindow.addressField, server.url("/b"));
     platform::postEvent({EventKind::Control, mainWindow.searchButton, 0});
-    ASSERT_TRUE(session.passUntil([&] { return showing(server.url("/b")) && !isBusy(WEB_VIEW_BASE); }));
+    ASSERT_TRUE(
+        session.passUntil([&] { return showing(server.url("/b")) && !isBusy(WEB_VIEW_BASE); }));
     EXPECT_EQ(platform::controlText(mainWindow.addressField), server.url("/b"));
 
     platform::postEvent({EventKind::Control, mainWindow.backButton, 0});
     ASSERT_TRUE(session.passUntil([&] { return showing(server.url("/a")); }));
     platform::postEvent({EventKind::Menu, CMD_FORWARD, 0});
-    ASSERT_TRUE(session.passUntil([&] { return showing(server.url("/b")) && !isBusy(WEB_VIEW_BASE); }));
+    ASSERT_TRUE(
+        session.passUntil([&] { return showing(server.url("/b")) && !isBusy(WEB_VIEW_BASE); }));
     const int before = server.requestCount("/b");
     platform::postEvent({EventKind::Control, mainWindow.refreshButton, 0});
     ASSERT_TRUE(session.passUntil([&] { return server.requestCount("/b") > before; }));
@@ -111,8 +117,10 @@ TEST_F(Navigation, OpenLocalFileThroughTheDialog) {
 
     // A cancelled dialog loads "file://" alone.
     platform::postEvent({EventKind::Menu, CMD_OPEN_FILE, 0});
-    ASSERT_TRUE(session.passUntil([] { return currentAddress(WEB_VIEW_BASE).startsWith("file:///") &&
-                                              pageTitle(WEB_VIEW_BASE) != "Local"; }));
+    ASSERT_TRUE(session.passUntil([] {
+        return currentAddress(WEB_VIEW_BASE).startsWith("file:///") &&
+               pageTitle(WEB_VIEW_BASE) != "Local";
+    }));
     EXPECT_EQ(platform::takeDialogRecords().size(), 1);
 }
 

@@ -16,9 +16,15 @@ namespace {
 
 using platform::EventKind;
 
-QString tabText(int i) { return platform::tabText(mainWindow.tabPanel, i); }
-int tabCount() { return platform::tabCount(mainWindow.tabPanel); }
-int selected() { return platform::selectedTab(mainWindow.tabPanel); }
+QString tabText(int i) {
+    return platform::tabText(mainWindow.tabPanel, i);
+}
+int tabCount() {
+    return platform::tabCount(mainWindow.tabPanel);
+}
+int selected() {
+    return platform::selectedTab(mainWindow.tabPanel);
+}
 bool loaded(int view, const QString& address) {
     return currentAddress(view) == address && !isBusy(view);
 }
@@ -49,6 +55,8 @@ protected:
 
 TEST_F(Tabs, AddTabItemAndCommandOpenNumberedTabs) {
     BrowserSession session({page("one")});
+    // The first tab's load takes the one-time loading text.
+    ASSERT_TRUE(session.passUntil([&] { return loaded(WEB_VIEW_BASE, page("one")); }));
     session.chooseTab(1);
     ASSERT_TRUE(session.passUntil([] { return tabCount() == 3; }));
     EXPECT_EQ(tabText(1), "Nouvel Onglet n°1");
@@ -75,9 +83,8 @@ TEST_F(Tabs, ClosingTheSecondOfThreeKeepsEachTabOnItsOwnPage) {
 
     // The former third tab, now second, acts on its own page.
     session.chooseTab(1);
-    ASSERT_TRUE(session.passUntil([] {
-        return platform::windowTitle(mainWindow.window) == "Orvelia v4.2.2 - three";
-    }));
+    ASSERT_TRUE(session.passUntil(
+        [] { return platform::windowTitle(mainWindow.window) == "Orvelia v4.2.2 - three"; }));
     EXPECT_EQ(currentAddress(WEB_VIEW_BASE + 1), page("three"));
     EXPECT_EQ(tabText(1), tabLabel("three"));
     navigate(WEB_VIEW_BASE + 1, page("four"));

@@ -14,7 +14,7 @@ namespace {
 
 // Each test works in a fresh folder of its own, made the working folder.
 class FilesTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
         previous_ = QDir::currentPath();
@@ -60,7 +60,8 @@ TEST_F(FilesTest, AppendedFileIsHeldByOneWriterButStaysReadable) {
     const int log = open(NEW_NUMBER, "log.txt", FileMode::Append);
     ASSERT_NE(log, NO_OBJECT);
 
-    EXPECT_EQ(openFile(NEW_NUMBER, "log.txt", FileMode::Append), NO_OBJECT) << "a second writer got the file";
+    EXPECT_EQ(openFile(NEW_NUMBER, "log.txt", FileMode::Append), NO_OBJECT)
+        << "a second writer got the file";
     const int reader = open(NEW_NUMBER, "log.txt", FileMode::ReadOnly);
     EXPECT_NE(reader, NO_OBJECT) << "readers must not be kept out";
 
@@ -72,7 +73,8 @@ TEST_F(FilesTest, AppendedFileIsHeldByOneWriterButStaysReadable) {
     EXPECT_EQ(readLine(reader), QString::fromUtf8("http://exemple.fr/é"));
 
     closeFile(log);
-    EXPECT_NE(open(NEW_NUMBER, "log.txt", FileMode::Append), NO_OBJECT) << "the lock outlived its file";
+    EXPECT_NE(open(NEW_NUMBER, "log.txt", FileMode::Append), NO_OBJECT)
+        << "the lock outlived its file";
 }
 
 TEST_F(FilesTest, AppendCreatesMissingFile) {
@@ -128,7 +130,8 @@ TEST_F(FilesTest, NumbersFollowTheObjectRules) {
     ASSERT_EQ(open(7, "one.txt", FileMode::Append), 7);
     ASSERT_EQ(open(7, "two.txt", FileMode::ReadOnly), 7);
     EXPECT_EQ(readRest(7), "two");
-    EXPECT_NE(open(NEW_NUMBER, "one.txt", FileMode::Append), NO_OBJECT) << "the replaced file still held its lock";
+    EXPECT_NE(open(NEW_NUMBER, "one.txt", FileMode::Append), NO_OBJECT)
+        << "the replaced file still held its lock";
     EXPECT_EQ(openFile(7, "missing.txt", FileMode::ReadOnly), NO_OBJECT);
     EXPECT_FALSE(fileIsOpen(7));
     EXPECT_FALSE(fileExists("missing.txt")) << "a read-only open created the file";

@@ -298,7 +298,7 @@ bool closeColours(QRgb actual, QRgb expected, int tolerance) {
 }
 
 class PictureFiles : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(folder.isValid());
         platform::freeAllImages();

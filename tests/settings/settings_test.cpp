@@ -29,7 +29,7 @@ const QByteArray WINDOWS_DEFAULT_FILE = "//COLOR/BLUE:152/RED:63/GREEN:105/\r\n"
 
 // Each test runs in an empty working folder of its own.
 class SettingsFileTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(folder_.isValid());
         previous_ = QDir::currentPath();
@@ -224,7 +224,8 @@ TEST_F(SettingsFileTest, TakesEachKeyFromItsFirstOccurrence) {
 
 TEST_F(SettingsFileTest, FirstReadWritesDefaultFile) {
     // The history log is held open meanwhile: reading settings leaves it open and writable.
-    const int log = platform::openFile(platform::NEW_NUMBER, "history.txt", platform::FileMode::Append);
+    const int log =
+        platform::openFile(platform::NEW_NUMBER, "history.txt", platform::FileMode::Append);
     ASSERT_NE(log, platform::NO_OBJECT);
 
     BrowserSettings settings;

@@ -1,8 +1,8 @@
 #include "support/browser_session.h"
 
+#include "app/browser_state.h"
 #include "app/main_loop.h"
 #include "app/start_up.h"
-#include "app/browser_state.h"
 #include "platform/dialogs.h"
 #include "platform/objects.h"
 #include "platform/windows.h"
@@ -13,7 +13,9 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-QString picturesFolder() { return QStringLiteral(ORVELIA_ASSETS_DIR); }
+QString picturesFolder() {
+    return QStringLiteral(ORVELIA_ASSETS_DIR);
+}
 
 BrowserSession::BrowserSession(const QStringList& addresses, bool withPictures) {
     previousFolder_ = QDir::currentPath();
@@ -66,4 +68,6 @@ void BrowserSession::resizeClientArea(int width, int height) {
                 top->height() + height - platform::clientHeight(mainWindow.window));
 }
 
-QString BrowserSession::path(const QString& name) const { return folder_.filePath(name); }
+QString BrowserSession::path(const QString& name) const {
+    return folder_.filePath(name);
+}

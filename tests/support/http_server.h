@@ -35,7 +35,7 @@ struct HttpAnswer {
 };
 
 class HttpServer {
-  public:
+public:
     // Listens on 127.0.0.1 on a free port before returning.
     HttpServer();
     ~HttpServer();
@@ -59,7 +59,7 @@ class HttpServer {
     HttpAnswer answerFor(const QByteArray& target) const;
     void record(const QByteArray& request);
 
-  private:
+private:
     QThread* thread_ = nullptr;
     QTcpServer* listener_ = nullptr; // lives on thread_
     quint16 port_ = 0;

@@ -13,7 +13,7 @@ namespace {
 bool isKnownNoise(const QString& message) {
     static const char* const noise[] = {
         "QSystemTrayIcon::setVisible: No Icon set",
-        "This plugin does not support",          // offscreen: window positions, raise
+        "This plugin does not support", // offscreen: window positions, raise
         "Release of profile requested but WebEnginePage still not deleted",
         "QStandardPaths: XDG_RUNTIME_DIR not set",
         "QStandardPaths: wrong permissions on runtime directory",

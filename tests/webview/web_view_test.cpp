@@ -26,7 +26,7 @@ QByteArray page(const QByteArray& title, const QByteArray& body) {
 }
 
 class WebViewTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         container.resize(800, 600);
         container.show();
@@ -173,7 +173,7 @@ void PrintTo(const Ending& ending, std::ostream* out) {
 }
 
 class LoadEndingTest : public WebViewTest, public testing::WithParamInterface<Ending> {
-  protected:
+protected:
     // Paths are served by this test's server; "refused" goes to a port nobody listens on.
     QString address(const QString& path) {
         if (path != "refused") return server.url(path);
