@@ -3,6 +3,7 @@
 #include "platform/objects.h"
 #include "platform/top_window.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +14,11 @@ namespace {
 class StatusBar : public QFrame {
 public:
     explicit StatusBar(QWidget* parent) : QFrame(parent) {
+        // The system's colours, not the window background the client area was painted with.
+        QPalette system = QApplication::palette();
+        system.setColor(QPalette::Window, system.color(QPalette::Window));
+        setPalette(system);
+        setAutoFillBackground(true);
         auto* row = new QHBoxLayout(this);
         row->setContentsMargins(0, 1, 0, 1);
         row->setSpacing(0);
