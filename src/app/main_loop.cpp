@@ -13,6 +13,9 @@
 #include "platform/status_bar.h"
 #include "platform/tab_panel.h"
 #include "platform/windows.h"
+#include "tools/history_log.h"
+#include "tools/history_window.h"
+#include "tools/source_viewer.h"
 #include "webview/web_view.h"
 
 #include <array>
@@ -58,7 +61,7 @@ void renewTitleAndTab() {
     const QString address = currentAddress(current);
     if (address != mainLoop.lastSeenAddress) {
         platform::setTabText(mainWindow.tabPanel, tab, tabLabel(title));
-        // The address is recorded in the history log here once history is kept.
+        if (browserSettings.historyEnabled == 1) appendEntry(address);
         mainLoop.lastSeenAddress = address;
     }
 }
@@ -140,6 +143,12 @@ void openFile() {
 void openExternal() {
     openInExternalBrowser(mainWindow);
 }
+void showPageSource() {
+    showSource(currentAddress(view()), pageSource(view()));
+}
+void showHistory() {
+    showHistoryWindow(mainWindow);
+}
 
 // Commands without an entry here, or with no operation yet, do nothing.
 const std::array<CommandEntry, 17> COMMANDS = {{
@@ -152,10 +161,10 @@ const std::array<CommandEntry, 17> COMMANDS = {{
     {CMD_OPEN_SPLIT_VIEW, splitView, false},
     {CMD_SAVE, nullptr, false},
     {CMD_SAVE_AS, nullptr, false},
-    {CMD_SHOW_SOURCE, nullptr, false}, // source viewer
+    {CMD_SHOW_SOURCE, showPageSource, false},
     {CMD_OPEN_EXTERNAL, openExternal, false},
     {CMD_OFFLINE_READING, nullptr, false},
-    {CMD_SHOW_HISTORY, nullptr, false}, // history window
+    {CMD_SHOW_HISTORY, showHistory, false},
     {CMD_NEW_TAB, newTab, false},
     {CMD_CLOSE_TAB, closeTab, false},
     {CMD_RESTART, startInstalledCopy, true}, // ends whether or not the copy started

@@ -15,6 +15,7 @@
 #include "platform/tray_icon.h"
 #include "platform/windows.h"
 #include "settings/settings_file.h"
+#include "tools/history_log.h"
 #include "webview/web_view.h"
 
 MainWindowControls mainWindow;
@@ -115,7 +116,7 @@ void startUp(const QStringList& addresses) {
     createToolbar();
     createTabPanel(addresses.isEmpty() ? START_PAGE : addresses.first());
     setContextMenuBlocked(WEB_VIEW_BASE, true);
-    // The history log is opened here once the navigation history is recorded.
+    openHistoryLog();
 
     platform::showWindow(mainWindow.window);
     mainLoop.trayWindowShown = true;

@@ -108,10 +108,11 @@ TEST_F(SplitView, ShowsTheFirstTabBesideANewPage) {
     EXPECT_EQ(platform::splitterPartWidth(SPLIT_VIEW, 1), shared / 2);
     EXPECT_EQ(platform::splitterPartWidth(SPLIT_VIEW, 0), shared - shared / 2);
 
-    // The new page shows the engine's own menu; the first tab's view still reports right-clicks.
-    navigate(rightView(), server.url("/b"));
-    ASSERT_TRUE(
-        session.passUntil([&] { return pageTitle(rightView()) == "B" && !isBusy(rightView()); }));
+    // The new page shows the engine's own menu.
+    server.route("/drawn", HttpAnswer::html(DRAWN_PAGE));
+    navigate(rightView(), server.url("/drawn"));
+    ASSERT_TRUE(session.passUntil(
+        [&] { return pageTitle(rightView()) == "Drawn" && !isBusy(rightView()); }));
     ASSERT_TRUE(session.passUntil([] { return platform::queuedEventCount() == 0; }));
     rightClickInPage(rightView());
     ASSERT_TRUE(session.passUntil([] { return shownMenu() != nullptr; }, 5000));

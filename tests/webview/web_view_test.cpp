@@ -2,13 +2,13 @@
 #include "platform/numbers.h"
 #include "platform/objects.h"
 #include "support/http_server.h"
+#include "support/page_mouse.h"
 #include "support/wait.h"
 #include "webview/web_view.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -69,35 +69,11 @@ protected:
 
     // A view showing a page that has been drawn at least once, so that it takes mouse input.
     int openDrawnPage() {
-        server.route("/drawn", HttpAnswer::html(page("Menu", "<p>clic droit</p><script>"
-                                                             "requestAnimationFrame(() => "
-                                                             "requestAnimationFrame(() => "
-                                                             "document.title = 'Drawn'))"
-                                                             "</script>")));
+        server.route("/drawn", HttpAnswer::html(DRAWN_PAGE));
         int view = openView(server.url("/drawn"));
         EXPECT_TRUE(waitUntil([&] { return pageTitle(view) == "Drawn" && !isBusy(view); }));
         platform::clearEventQueue();
         return view;
-    }
-
-    // A right button press and release on the surface the page is drawn on.
-    static void rightClick(int view) {
-        QWidget* surface = platform::controlWidget(view)->focusProxy();
-        ASSERT_NE(surface, nullptr);
-        QPointF at(60, 60);
-        QPointF global = surface->mapToGlobal(at);
-        QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::RightButton, Qt::RightButton,
-                          Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::RightButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(surface, &press);
-        QApplication::sendEvent(surface, &release);
-    }
-
-    static QMenu* shownMenu() {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* menu = qobject_cast<QMenu*>(widget); menu && menu->isVisible()) return menu;
-        return nullptr;
     }
 
     // Whether the queue holds an event of the view (of the type, when given); empties it.
@@ -300,7 +276,7 @@ TEST_F(WebViewTest, BlockedMenuReportsTheRightClickInsteadOfShowingTheEngineMenu
     int view = openDrawnPage();
 
     setContextMenuBlocked(view, true);
-    rightClick(view);
+    rightClickInPage(view);
     EXPECT_FALSE(eventsUntil(view, VIEW_MENU_REQUESTED).empty());
     EXPECT_EQ(shownMenu(), nullptr);
 }
@@ -308,7 +284,7 @@ TEST_F(WebViewTest, BlockedMenuReportsTheRightClickInsteadOfShowingTheEngineMenu
 TEST_F(WebViewTest, UnblockedViewShowsTheEngineMenuAndReportsNothing) {
     int view = openDrawnPage();
 
-    rightClick(view);
+    rightClickInPage(view);
     ASSERT_TRUE(waitUntil([] { return shownMenu() != nullptr; }));
     shownMenu()->close();
     EXPECT_FALSE(queueHolds(view, VIEW_MENU_REQUESTED));
