@@ -2,6 +2,7 @@
 // engine cannot be started twice), and toolkit warnings turned into test failures.
 
 #include "platform/application.h"
+#include "webview/engine_rendering.h"
 
 #include <QByteArray>
 #include <QtGlobal>
@@ -39,6 +40,7 @@ void failOnWarnings(QtMsgType type, const QMessageLogContext&, const QString& me
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
+    chooseEngineRendering();
     platform::startPlatform(argc, argv);
     qInstallMessageHandler(failOnWarnings);
     return RUN_ALL_TESTS();

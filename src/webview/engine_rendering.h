@@ -1,0 +1,4 @@
+#pragma once
+
+// Chooses how pages reach the screen. Must run before the toolkit application is made.
+void chooseEngineRendering();
