@@ -198,12 +198,14 @@ bool mainLoopPass() {
     renewTitleAndTab();
     showPageMenuOnRequest(event);
     renewClock();
+    bool goOn = true;
     switch (event.kind) {
     case EventKind::Control:
         handleControlEvent(event);
         break;
     case EventKind::Menu:
-        return handleMenuEvent(event);
+        goOn = handleMenuEvent(event);
+        break;
     case EventKind::Tray:
         handleTrayEvent(event);
         break;
@@ -211,9 +213,11 @@ bool mainLoopPass() {
         if (event.object == mainWindow.window) layoutMainWindow(mainWindow);
         break;
     case EventKind::Close:
-        return false;
+        goOn = false;
+        break;
     case EventKind::None:
         break;
     }
-    return true;
+    // A logout or Ctrl+C while a nested window was open: that window took the close request.
+    return goOn && !platform::terminationRequested();
 }

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <map>
 #include <memory>
 
@@ -92,16 +93,23 @@ QByteArray readRest(int file) {
 QString readLine(int file) {
     QFile* open = findFile(file);
     if (!open) return QString();
+    // Looks ahead a block at a time for the line's end instead of reading byte by byte.
     QByteArray line;
-    char c = 0;
-    while (open->getChar(&c)) {
-        if (c == '\n' || c == '\0') break;
-        if (c == '\r') {
-            char next = 0;
-            if (open->peek(&next, 1) == 1 && next == '\n') open->getChar(&next);
-            break;
+    for (;;) {
+        const QByteArray block = open->peek(4096);
+        if (block.isEmpty()) break;
+        const char* begin = block.constData();
+        const char* stop = std::find_if(begin, begin + block.size(),
+                                        [](char c) { return c == '\n' || c == '\r' || c == '\0'; });
+        line.append(begin, stop - begin);
+        if (stop == begin + block.size()) {
+            open->skip(block.size());
+            continue;
         }
-        line.append(c);
+        open->skip(stop - begin + 1);
+        char next = 0;
+        if (*stop == '\r' && open->peek(&next, 1) == 1 && next == '\n') open->skip(1);
+        break;
     }
     return QString::fromUtf8(line);
 }

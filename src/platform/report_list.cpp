@@ -31,10 +31,11 @@ public:
         if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section == 0) return title_;
         return {};
     }
-    void append(const QString& text) {
-        const int row = int(rows_.size());
-        beginInsertRows(QModelIndex(), row, row);
-        rows_.append(text);
+    void append(const QStringList& texts) {
+        if (texts.isEmpty()) return;
+        const int first = int(rows_.size());
+        beginInsertRows(QModelIndex(), first, first + int(texts.size()) - 1);
+        rows_.append(texts);
         endInsertRows();
     }
     QString row(int index) const { return rows_.value(index); }
@@ -113,8 +114,9 @@ int createReportList(int number, int x, int y, int width, int height, const QStr
     return adoptControl(number, view);
 }
 
-void addReportRow(int list, const QString& text) {
-    if (RowsModel* model = modelOf(list)) model->append(text);
+void addReportRows(int list, const QStringList& texts) {
+    // One insertion for all: the view takes them in at once rather than row by row.
+    if (RowsModel* model = modelOf(list)) model->append(texts);
 }
 
 int reportRowCount(int list) {

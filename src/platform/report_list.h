@@ -6,6 +6,7 @@
 #include "platform/numbers.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace platform {
 
@@ -13,8 +14,8 @@ namespace platform {
 // reported as a CLICK_LEFT control event, a double-click as CLICK_LEFT_DOUBLE.
 int createReportList(int number, int x, int y, int width, int height, const QString& columnTitle,
                      int columnWidth, int gridColour);
-// Adds a row at the end.
-void addReportRow(int list, const QString& text);
+// Adds the rows at the end, in their order.
+void addReportRows(int list, const QStringList& texts);
 int reportRowCount(int list);
 QString reportRowText(int list, int row);
 // The selected row, -1 when none.

@@ -16,6 +16,7 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 int windowToClose = 0;
+bool requested = false;
 
 void onSignal(int) {
     // Only async-signal-safe work here: wake the toolkit's loop through the pipe.
@@ -27,12 +28,14 @@ void onSignal(int) {
 
 void closeWindowOnTerminationSignals(int window) {
     windowToClose = window;
+    requested = false;
     if (signalPipe[0] != -1) return;
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read);
     QObject::connect(notifier, &QSocketNotifier::activated, [] {
         char byte;
         [[maybe_unused]] ssize_t read = ::read(signalPipe[1], &byte, 1);
+        requested = true;
         postEvent({EventKind::Close, windowToClose, 0});
     });
     struct sigaction action = {};
@@ -42,7 +45,14 @@ void closeWindowOnTerminationSignals(int window) {
     ::sigaction(SIGTERM, &action, nullptr);
     ::sigaction(SIGINT, &action, nullptr);
 }
+bool terminationRequested() {
+    return requested;
+}
 #else
+bool terminationRequested() {
+    return false;
+}
+
 void closeWindowOnTerminationSignals(int) {
     // Windows ends console-less programs through the window's own close request.
 }

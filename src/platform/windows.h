@@ -48,5 +48,8 @@ int windowFlags(int window);
 
 // A close request of the window arrives when the process is asked to end (SIGTERM, SIGINT).
 void closeWindowOnTerminationSignals(int window);
+// Whether the process has been asked to end. A nested window takes the close request for itself,
+// so the loop it returns to asks this to end the run all the same.
+bool terminationRequested();
 
 } // namespace platform

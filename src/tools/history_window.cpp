@@ -27,8 +27,10 @@ int openWindowAndControls() {
 
 // One row per line; the line end after the last entry gives no row of its own.
 void listEntries(int log) {
+    QStringList entries;
     while (!platform::atEndOfFile(log))
-        platform::addReportRow(HISTORY_LIST, platform::readLine(log));
+        entries << platform::readLine(log);
+    platform::addReportRows(HISTORY_LIST, entries);
 }
 
 void openSelectedPage(const MainWindowControls& controls) {

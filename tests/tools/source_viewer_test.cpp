@@ -21,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,7 +38,8 @@ void inSourceViewer(const QString& address, const QString& source,
     NestedSteps driver(SOURCE_EDITOR, std::move(steps));
     showSource(address, source);
     EXPECT_TRUE(driver.finished());
-    for (int control : {SOURCE_EDITOR, SOURCE_ADDRESS_LINE, SOURCE_COPY_BUTTON, SOURCE_CLOSE_BUTTON})
+    for (int control :
+         {SOURCE_EDITOR, SOURCE_ADDRESS_LINE, SOURCE_COPY_BUTTON, SOURCE_CLOSE_BUTTON})
         EXPECT_FALSE(platform::controlExists(control)) << control;
 }
 
@@ -55,8 +57,9 @@ TEST(SourceViewer, ShowsThePageSourceUnderItsAddressAndAnyCloseRequestEndsOnlyIt
     server.route("/page", HttpAnswer::html("<title>P</title><p>Source &amp; more</p>"));
     const QString address = server.url("/page?a=1&b=2");
     BrowserSession session({address});
-    ASSERT_TRUE(session.passUntil(
-        [&] { return currentAddress(WEB_VIEW_BASE) == address && !isBusy(WEB_VIEW_BASE); }));
+    ASSERT_TRUE(session.passUntil([&] {
+        return currentAddress(WEB_VIEW_BASE) == address && !isBusy(WEB_VIEW_BASE);
+    })) << currentAddress(WEB_VIEW_BASE).toStdString();
     const QString source = pageSource(WEB_VIEW_BASE);
     ASSERT_TRUE(source.contains("Source &amp; more"));
 
@@ -67,8 +70,8 @@ TEST(SourceViewer, ShowsThePageSourceUnderItsAddressAndAnyCloseRequestEndsOnlyIt
                            EXPECT_EQ(platform::editorText(SOURCE_EDITOR), source);
                            EXPECT_EQ(platform::controlText(SOURCE_ADDRESS_LINE), address);
                            // "&" takes its own place on screen rather than marking a shortcut.
-                           auto* line = qobject_cast<QLabel*>(
-                               platform::controlWidget(SOURCE_ADDRESS_LINE));
+                           auto* line =
+                               qobject_cast<QLabel*>(platform::controlWidget(SOURCE_ADDRESS_LINE));
                            ASSERT_NE(line, nullptr);
                            const int shown = line->sizeHint().width();
                            line->setText(QString(address).remove('&'));
@@ -76,11 +79,22 @@ TEST(SourceViewer, ShowsThePageSourceUnderItsAddressAndAnyCloseRequestEndsOnlyIt
                            platform::postEvent({EventKind::Close, mainWindow.window, 0});
                        }});
     platform::postEvent({EventKind::Menu, CMD_SHOW_SOURCE, 0});
-    ASSERT_TRUE(session.pass());
-    EXPECT_TRUE(driver.finished());
+    ASSERT_TRUE(session.passUntil([&] { return driver.finished(); }));
     EXPECT_FALSE(platform::controlExists(SOURCE_EDITOR));
     EXPECT_TRUE(platform::windowVisible(mainWindow.window));
     EXPECT_TRUE(session.pass()) << "the browser ended";
+}
+
+TEST(SourceViewer, TerminationSignalWhileOpenEndsTheRun) {
+    HttpServer server;
+    server.route("/page", HttpAnswer::html("<title>P</title>p"));
+    BrowserSession session({server.url("/page")});
+    // A logout while the viewer is open: the viewer takes the close request, the run still ends.
+    NestedSteps driver(SOURCE_EDITOR, {[] { ::raise(SIGTERM); }});
+    platform::postEvent({EventKind::Menu, CMD_SHOW_SOURCE, 0});
+    ASSERT_TRUE(session.passUntil([&] { return session.loopEnded(); }));
+    EXPECT_TRUE(driver.finished());
+    EXPECT_FALSE(platform::controlExists(SOURCE_EDITOR));
 }
 
 TEST(SourceViewer, CopiesTheEditorTextAsItStandsEachTime) {
@@ -117,8 +131,7 @@ TEST(SourceViewer, ShowsASourceOfSeveralMegabytesWhole) {
     for (int i = 0; source.size() < 4 * 1024 * 1024; ++i)
         source += QStringLiteral("<div class=\"row\" id=\"r%1\">%1 &amp; text</div>\n").arg(i);
     source += QStringLiteral("<p>the end</p>");
-    inSourceViewer("http://x/", source,
-                   {[&] {
+    inSourceViewer("http://x/", source, {[&] {
                        const QString shown = platform::editorText(SOURCE_EDITOR);
                        EXPECT_EQ(shown.size(), source.size());
                        EXPECT_TRUE(shown == source);
