@@ -5,11 +5,14 @@
 # for peer browsers, all in one sitting. See bench/README.md.
 #
 # Usage: bash bench/startup.sh [--peers | --no-peers] [--runs N] [--tab-runs N] [--no-build]
+#                               [--wait-quiet SECONDS]
 #   --peers       install the peer browsers with apt-get if missing, and measure them
 #   --no-peers    skip the peer browsers even where they are installed
 #   --runs N      timed 1-tab runs per program (the harness's default otherwise)
 #   --tab-runs N  10-tab runs per program (the harness's default otherwise)
 #   --no-build    measure what is already built in $BUILD
+#   --wait-quiet SECONDS  before each program, wait up to SECONDS for the machine to be quiet:
+#                 no other Qt WebEngine process and a 1-minute load average below 1
 # Environment: BUILD (build folder, default build/), HARNESS (the measuring harness, default
 # ../shared/bench-peers beside the repository), BENCH_OPTS (extra options for every harness call),
 # DISPLAY (an X server to use; without it an Xvfb of 1600x1000x24 is started and stopped here).
@@ -17,7 +20,8 @@
 # bench/results/summary.md. Exits 1 if any run failed.
 set -uo pipefail
 
-ROOT=$(cd "$(dirname "$0")/.." && pwd) || exit 1
+SELF=$(realpath "$0")
+ROOT=$(cd "$(dirname "$SELF")/.." && pwd) || exit 1
 cd "$ROOT" || exit 1
 BUILD=$(realpath -m "${BUILD:-build}")
 HARNESS=$(realpath -m "${HARNESS:-$ROOT/../shared/bench-peers}")
@@ -28,6 +32,7 @@ PEER_COMMANDS=(falkon qutebrowser epiphany surf) # the names run_peers.sh knows 
 
 peers=auto
 build=yes
+quiet_wait=0
 run_opts=()
 while (($#)); do
     case $1 in
@@ -36,7 +41,8 @@ while (($#)); do
     --runs) run_opts+=(--runs "$2"); shift ;;
     --tab-runs) run_opts+=(--tab-runs "$2"); shift ;;
     --no-build) build=no ;;
-    -h | --help) sed -n '2,18p' "$0" | sed 's/^# \{0,1\}//'; exit 0 ;;
+    --wait-quiet) quiet_wait=$2; shift ;;
+    -h | --help) sed -n '2,21p' "$SELF" | sed 's/^# \{0,1\}//'; exit 0 ;;
     *) echo "unknown option: $1 (see --help)" >&2; exit 2 ;;
     esac
     shift
@@ -132,11 +138,27 @@ load_before=$(load_average)
 echo "Start-up benchmark, $started; $machine; load average $load_before"
 
 # --- Runs --------------------------------------------------------------------------------------
+# PSS shares a library's pages among every process mapping it: another program running the same
+# engine library (a test suite, a second browser) makes ours read tens of MiB lower, and a busy
+# CPU makes every start slower. Between our runs no engine process of ours is left, so any found
+# belongs to someone else.
+foreign_engines() { pgrep -c -x QtWebEngineProc || true; }
+busy() { (($(foreign_engines) > 0)) || awk '{ exit !($1 >= 1.0) }' /proc/loadavg; }
+disturbed=()
 failed=()
+wait_quiet() { # NAME: waits as --wait-quiet asks, then notes how busy the machine is
+    local waited=0
+    while busy && ((waited < quiet_wait)); do
+        sleep 5
+        waited=$((waited + 5))
+    done
+    echo "== $1 (load average $(load_average), other engine processes $(foreign_engines))"
+    (($(foreign_engines) > 0)) && disturbed+=("$1")
+}
 measure() { # NAME, then harness options and command
     local name=$1
     shift
-    echo "== $name"
+    wait_quiet "$name"
     python3 "$WORK/bench.py" --name "$name" "${run_opts[@]}" "$@" || failed+=("$name")
 }
 sandbox_off=(--env QTWEBENGINE_DISABLE_SANDBOX=1) # the engine's sandbox cannot run as root
@@ -147,18 +169,21 @@ in_fresh_folder=(--pre "cp $(printf '%q' "$ROOT/assets")/* {profile}/"
     -- sh -c 'cd "$1" && shift && exec "$@"' orvelia '{profile}' "$BROWSER" '{urls}')
 ten_tabs=(--runs 0 --warmup 0 --tabs 10) # memory and load time of 10 tabs, no 1-tab runs
 
+# The browser composes pages with Qt Quick's software renderer unless the environment picks a
+# scene graph backend; the -opengl runs pick OpenGL (Mesa llvmpipe without a GPU), the way Qt
+# does by default, which the bare program shows too.
+opengl=(--env QSG_RHI_BACKEND=opengl)
+software=(--env QT_QUICK_BACKEND=software)
 measure orvelia "${sandbox_off[@]}" --tabs 0 "${in_fresh_folder[@]}"
 measure orvelia-10tabs "${sandbox_off[@]}" "${ten_tabs[@]}" "${in_fresh_folder[@]}"
-# Qt Quick's software renderer instead of OpenGL (Mesa llvmpipe without a GPU).
-software=(--env QT_QUICK_BACKEND=software)
-measure orvelia-software "${sandbox_off[@]}" "${software[@]}" --tabs 0 "${in_fresh_folder[@]}"
-measure orvelia-software-10tabs "${sandbox_off[@]}" "${software[@]}" "${ten_tabs[@]}" \
+measure orvelia-opengl "${sandbox_off[@]}" "${opengl[@]}" --tabs 0 "${in_fresh_folder[@]}"
+measure orvelia-opengl-10tabs "${sandbox_off[@]}" "${opengl[@]}" "${ten_tabs[@]}" \
     "${in_fresh_folder[@]}"
 measure bare-qwebengineview "${sandbox_off[@]}" --tabs 0 -- "$BARE" '{url}'
 measure bare-qwebengineview-software "${sandbox_off[@]}" "${software[@]}" --tabs 0 -- "$BARE" '{url}'
 
 if ((${#peer_list[@]})); then
-    echo "== peers: ${peer_list[*]}"
+    wait_quiet "peers: ${peer_list[*]}"
     # run_peers.sh knows how each peer opens tabs and keeps its profile; it uses our display
     # and ends with the harness's own table, of which the summary below is the merged form.
     BENCH_OPTS="${run_opts[*]}" sh "$WORK/run_peers.sh" "${peer_list[@]}"
@@ -170,12 +195,18 @@ else
 fi
 
 # --- Summary -----------------------------------------------------------------------------------
-{
+if ! {
     echo "Start-up benchmark, $started; $machine."
     echo "Load average before: $load_before; after: $(load_average)."
+    if ((${#disturbed[@]})); then
+        echo "Other Qt WebEngine processes were running at the start of: ${disturbed[*]}" \
+            "(their PSS reads low)."
+    fi
     echo
     python3 "$ROOT/bench/summary.py" "$WORK/results"
-} | tee "$RESULTS/summary.md"
+} | tee "$RESULTS/summary.md"; then
+    failed+=("(see the table)")
+fi
 echo "Raw results: $WORK/results/ (logs of each run in logs/); table: $RESULTS/summary.md"
 if ((${#failed[@]})); then
     echo "Runs failed for: ${failed[*]} (see the logs)" >&2

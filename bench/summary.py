@@ -6,6 +6,7 @@
 RESULTS_DIR holds the NAME.json files the measuring harness wrote. A file named
 NAME-10tabs.json (a multi-tab-only run) is shown in the row of NAME, so each
 program gets one row: its 1-tab start-up and its 10-tab memory side by side.
+Exits 1 if any run failed.
 """
 import glob
 import json
@@ -14,7 +15,10 @@ import sys
 
 TABS_SUFFIX = "-10tabs"
 # Our own rows first, then the floor, then whatever else was measured.
-FIRST = ["orvelia", "orvelia-software", "bare-qwebengineview", "bare-qwebengineview-software"]
+FIRST = [
+    "orvelia", "orvelia-opengl", "orvelia-software",
+    "bare-qwebengineview-software", "bare-qwebengineview",
+]
 
 
 def spread(d, fmt="{:.0f}"):
@@ -65,7 +69,7 @@ def main():
               f"| {spread(tabs.get('tabs_pss_mib'))} | {median(tabs.get('tabs_load_ms'))} "
               f"| {median(one.get('idle_cpu_pct'), '{:.1f}')} "
               f"| {' '.join(row['failed']) or 'none'} |")
-    return 0
+    return 1 if any(row["failed"] for row in rows.values()) else 0
 
 
 if __name__ == "__main__":
