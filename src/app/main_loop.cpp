@@ -44,7 +44,7 @@ void openTabWhenAddItemSelected() {
     if (items > 0 && platform::selectedTab(mainWindow.tabPanel) == items - 1) addTab(mainWindow);
 }
 
-void renewTitleAndTab() {
+void renewTitleTabAndHistory() {
     const int current = view();
     const int tab = platform::selectedTab(mainWindow.tabPanel);
     if (isBusy(current)) {
@@ -195,7 +195,7 @@ void handleTrayEvent(const Event& event) {
 bool mainLoopPass() {
     const Event event = platform::waitEvent(PASS_WAIT_MS);
     openTabWhenAddItemSelected();
-    renewTitleAndTab();
+    renewTitleTabAndHistory();
     showPageMenuOnRequest(event);
     renewClock();
     bool goOn = true;

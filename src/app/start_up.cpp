@@ -72,7 +72,7 @@ void createToolbar() {
                                 QStringLiteral("Charge la page dans un navigateur externe."));
 }
 
-void createTabPanel(const QString& firstAddress) {
+void createTabsWithFirstView(const QString& firstAddress) {
     MainWindowControls& c = mainWindow;
     c.tabPanel = platform::createTabPanel(platform::NEW_NUMBER, 10, 50, 1080, 520);
     platform::insertTabItem(c.tabPanel, -1, QStringLiteral("Tab 1"));
@@ -114,7 +114,7 @@ void startUp(const QStringList& addresses) {
     createPageMenu();
     createMainMenuBar(mainWindow.window);
     createToolbar();
-    createTabPanel(addresses.isEmpty() ? START_PAGE : addresses.first());
+    createTabsWithFirstView(addresses.isEmpty() ? START_PAGE : addresses.first());
     setContextMenuBlocked(WEB_VIEW_BASE, true);
     openHistoryLog();
 

@@ -1,7 +1,6 @@
 #include "platform/events.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTimer>
 #include <deque>
