@@ -26,11 +26,6 @@ void postControlEvent(const QWidget* widget, int type) {
     if (int number = controls().numberOf(widget)) postEvent({EventKind::Control, number, type});
 }
 
-int place(int number, QWidget* widget, int x, int y, int width, int height) {
-    widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
-    return adoptControl(number, widget);
-}
-
 QPixmap pixmapOf(int image) {
     const QImage* picture = findImage(image);
     return picture ? QPixmap::fromImage(*picture) : QPixmap();
@@ -58,7 +53,7 @@ int createButton(int number, int x, int y, int width, int height, const QString&
     auto* button = new QPushButton(text);
     QObject::connect(button, &QPushButton::clicked, button,
                      [button] { postControlEvent(button, EVENT_CHANGED); });
-    return place(number, button, x, y, width, height);
+    return adoptControlAt(number, button, x, y, width, height);
 }
 
 int createImageButton(int number, int x, int y, int width, int height, int image) {
@@ -70,7 +65,7 @@ int createImageButton(int number, int x, int y, int width, int height, int image
     }
     QObject::connect(button, &QPushButton::clicked, button,
                      [button] { postControlEvent(button, EVENT_CHANGED); });
-    return place(number, button, x, y, width, height);
+    return adoptControlAt(number, button, x, y, width, height);
 }
 
 int createImageControl(int number, int x, int y, int width, int height, int image,
@@ -82,7 +77,7 @@ int createImageControl(int number, int x, int y, int width, int height, int imag
     }
     picture->setPixmap(pixmapOf(image));
     picture->setScaledContents(true);
-    return place(number, picture, x, y, width, height);
+    return adoptControlAt(number, picture, x, y, width, height);
 }
 
 int createTextField(int number, int x, int y, int width, int height, const QString& text) {
@@ -90,7 +85,7 @@ int createTextField(int number, int x, int y, int width, int height, const QStri
     field->setFrame(true);
     QObject::connect(field, &QLineEdit::textEdited, field,
                      [field] { postControlEvent(field, EVENT_CHANGED); });
-    return place(number, field, x, y, width, height);
+    return adoptControlAt(number, field, x, y, width, height);
 }
 
 int createProgressBar(int number, int x, int y, int width, int height, int minimum, int maximum) {
@@ -98,7 +93,7 @@ int createProgressBar(int number, int x, int y, int width, int height, int minim
     bar->setRange(minimum, maximum);
     bar->setValue(minimum);
     bar->setTextVisible(false);
-    return place(number, bar, x, y, width, height);
+    return adoptControlAt(number, bar, x, y, width, height);
 }
 
 void freeControl(int control) {
@@ -118,9 +113,7 @@ bool controlExists(int control) {
 }
 
 void moveControl(int control, int x, int y, int width, int height) {
-    // Sizes below zero are shown as nothing rather than handed to the toolkit.
-    if (QWidget* widget = controlWidget(control))
-        widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+    if (QWidget* widget = controlWidget(control)) placeWidget(widget, x, y, width, height);
 }
 
 Rect controlRect(int control) {

@@ -105,6 +105,15 @@ void setPlacementContainer(QWidget* widget) {
     container = widget;
 }
 
+void placeWidget(QWidget* widget, int x, int y, int width, int height) {
+    widget->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+}
+
+int adoptControlAt(int number, QWidget* widget, int x, int y, int width, int height) {
+    placeWidget(widget, x, y, width, height);
+    return adoptControl(number, widget);
+}
+
 int adoptControl(int number, QWidget* widget) {
     if (container) widget->setParent(container);
     int assigned = controls().put(number, widget);

@@ -85,6 +85,10 @@ QWidget* controlWidget(int control);
 // Puts a widget made elsewhere (a web view) into the control space, inside the container that
 // receives new controls now. Returns its number.
 int adoptControl(int number, QWidget* widget);
+// Places the widget; a size below zero is shown as nothing rather than handed to the toolkit.
+void placeWidget(QWidget* widget, int x, int y, int width, int height);
+// Places the widget, then adopts it as a control.
+int adoptControlAt(int number, QWidget* widget, int x, int y, int width, int height);
 // The container that receives new controls: a window's client area or a tab page.
 QWidget* placementContainer();
 void setPlacementContainer(QWidget* container);

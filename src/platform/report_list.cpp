@@ -110,8 +110,7 @@ int createReportList(int number, int x, int y, int width, int height, const QStr
     QObject::connect(view, &QTableView::clicked, view, [view] { postListEvent(view, CLICK_LEFT); });
     QObject::connect(view, &QTableView::doubleClicked, view,
                      [view] { postListEvent(view, CLICK_LEFT_DOUBLE); });
-    view->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
-    return adoptControl(number, view);
+    return adoptControlAt(number, view, x, y, width, height);
 }
 
 void addReportRows(int list, const QStringList& texts) {

@@ -15,7 +15,7 @@ int createSplitter(int number, int x, int y, int width, int height, int leftCont
     auto* splitter = new QSplitter(Qt::Horizontal, container);
     splitter->setHandleWidth(barWidth);
     splitter->setChildrenCollapsible(true);
-    splitter->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+    placeWidget(splitter, x, y, width, height);
     for (QWidget* part : {left, right}) {
         part->setMinimumWidth(0);
         splitter->addWidget(part);

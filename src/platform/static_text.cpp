@@ -12,8 +12,7 @@ int createStaticText(int number, int x, int y, int width, int height, const QStr
     label->setWordWrap(false);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setText(text);
-    label->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
-    return adoptControl(number, label);
+    return adoptControlAt(number, label, x, y, width, height);
 }
 
 } // namespace platform

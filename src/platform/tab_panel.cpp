@@ -29,7 +29,7 @@ QPointer<QWidget> containerBeforeFilling;
 
 int createTabPanel(int number, int x, int y, int width, int height) {
     auto* panel = new QTabWidget;
-    panel->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
+    placeWidget(panel, x, y, width, height);
     // Only the user's choices arrive here: the program's own changes are made with signals
     // blocked.
     QObject::connect(panel, &QTabWidget::currentChanged, panel, [panel] {

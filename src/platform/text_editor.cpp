@@ -28,8 +28,7 @@ int createTextEditor(int number, int x, int y, int width, int height) {
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})
         palette.setBrush(QPalette::Inactive, role, palette.brush(QPalette::Active, role));
     editor->setPalette(palette);
-    editor->setGeometry(x, y, std::max(width, 0), std::max(height, 0));
-    return adoptControl(number, editor);
+    return adoptControlAt(number, editor, x, y, width, height);
 }
 
 void setEditorText(int editor, const QString& text) {

@@ -36,8 +36,7 @@ QUrl addressToUrl(const QString& text) {
 
 int createWebView(int number, int x, int y, int width, int height, const QString& address) {
     auto* view = new EngineView;
-    view->setGeometry(x, y, width, height);
-    int assigned = platform::adoptControl(number, view);
+    int assigned = platform::adoptControlAt(number, view, x, y, width, height);
     if (!address.isEmpty()) view->startLoad(addressToUrl(address));
     return assigned;
 }
